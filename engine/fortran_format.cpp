@@ -7,40 +7,57 @@
 namespace murena::fmt {
 namespace {
 
-std::string fit(std::string text, int width) {
+std::string stars(int width) { return std::string(width > 0 ? static_cast<size_t>(width) : 0u, '*'); }
+
+std::string fit(const std::string& text, int width) {
   if (width <= 0) return {};
-  if (static_cast<int>(text.size()) > width) return std::string(static_cast<size_t>(width), '*');
+  if (static_cast<int>(text.size()) > width) return stars(width);
   return std::string(static_cast<size_t>(width) - text.size(), ' ') + text;
 }
 
-// Exponent field: "E+dd" for two digits, "+ddd" (no letter) for three.
-std::string exponentText(int exponent) {
+// Exponent part: letter, sign and two digits; a three-digit exponent drops
+// the letter (+ddd).
+std::string exponentText(int exponent, char letter) {
   char buf[16];
   int magnitude = std::abs(exponent);
   char sign = exponent < 0 ? '-' : '+';
-  if (magnitude <= 99) {
-    std::snprintf(buf, sizeof buf, "E%c%02d", sign, magnitude);
-  } else {
+  if (magnitude <= 99)
+    std::snprintf(buf, sizeof buf, "%c%c%02d", letter, sign, magnitude);
+  else
     std::snprintf(buf, sizeof buf, "%c%03d", sign, magnitude);
-  }
   return buf;
 }
 
-// Splits |value| into `digits` correctly rounded significant digits and the
-// decimal exponent of the first one (value = 0.d1d2... x 10^(exp+1)).
+// Correctly rounded significant digits of `magnitude` and the decimal
+// exponent of the first digit (magnitude = d.ddd x 10^exponent).
 void significantDigits(double magnitude, int digits, std::string& mantissa, int& exponent) {
+  mantissa.clear();
   if (magnitude == 0.0) {
     mantissa.assign(static_cast<size_t>(digits), '0');
-    exponent = -1;
+    exponent = 0;
     return;
   }
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.*e", digits - 1, magnitude);
-  mantissa.clear();
   const char* p = buf;
   for (; *p && *p != 'e'; ++p)
     if (*p >= '0' && *p <= '9') mantissa.push_back(*p);
   exponent = std::atoi(p + 1);
+}
+
+std::string signOf(double value) { return value < 0.0 ? "-" : ""; }
+
+// Ew.d / Dw.d: 0.ddd x 10^(exponent+1).
+std::string exponentForm(double value, int width, int decimals, char letter) {
+  if (!std::isfinite(value)) return stars(width);
+  std::string mantissa;
+  int exponent = 0;
+  significantDigits(std::fabs(value), decimals, mantissa, exponent);
+  int shown = value == 0.0 ? 0 : exponent + 1;
+  std::string text = signOf(value) + "0." + mantissa + exponentText(shown, letter);
+  // The leading zero is optional when the field is one short.
+  if (static_cast<int>(text.size()) > width) text = signOf(value) + "." + mantissa + exponentText(shown, letter);
+  return fit(text, width);
 }
 
 }  // namespace
@@ -51,44 +68,32 @@ std::string I(long long value, int width) { return fit(std::to_string(value), wi
 
 std::string Im(long long value, int width, int minDigits) {
   std::string digits = std::to_string(value < 0 ? -value : value);
-  if (static_cast<int>(digits.size()) < minDigits)
-    digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
+  if (static_cast<int>(digits.size()) < minDigits) digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
   return fit(value < 0 ? "-" + digits : digits, width);
 }
 
 std::string F(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return std::string(static_cast<size_t>(width), '*');
+  if (!std::isfinite(value)) return stars(width);
   char buf[512];
   std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
   std::string text = buf;
   if (static_cast<int>(text.size()) > width) {
-    // The leading zero of a value below one is optional when space is short.
     size_t zero = text[0] == '-' ? 1 : 0;
     if (text.size() > zero + 1 && text[zero] == '0' && text[zero + 1] == '.') text.erase(zero, 1);
   }
   return fit(text, width);
 }
 
-std::string E(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return std::string(static_cast<size_t>(width), '*');
-  std::string mantissa;
-  int exponent = 0;
-  significantDigits(std::fabs(value), decimals, mantissa, exponent);
-  int shown = value == 0.0 ? 0 : exponent + 1;
-  std::string sign = std::signbit(value) && value != 0.0 ? "-" : "";
-  std::string text = sign + "0." + mantissa + exponentText(shown);
-  if (static_cast<int>(text.size()) > width) text = sign + "." + mantissa + exponentText(shown);
-  return fit(text, width);
-}
+std::string E(double value, int width, int decimals) { return exponentForm(value, width, decimals, 'E'); }
+
+std::string D(double value, int width, int decimals) { return exponentForm(value, width, decimals, 'D'); }
 
 std::string PE(double value, int width, int decimals) {
-  if (!std::isfinite(value)) return std::string(static_cast<size_t>(width), '*');
+  if (!std::isfinite(value)) return stars(width);
   std::string mantissa;
   int exponent = 0;
   significantDigits(std::fabs(value), decimals + 1, mantissa, exponent);
-  int shown = value == 0.0 ? 0 : exponent;
-  std::string sign = std::signbit(value) && value != 0.0 ? "-" : "";
-  std::string text = sign + mantissa.substr(0, 1) + "." + mantissa.substr(1) + exponentText(shown);
+  std::string text = signOf(value) + mantissa.substr(0, 1) + "." + mantissa.substr(1) + exponentText(exponent, 'E');
   return fit(text, width);
 }
 

@@ -15,6 +15,8 @@ std::string Im(long long value, int width, int minDigits);
 std::string F(double value, int width, int decimals);
 // Ew.d: sign, "0.", `decimals` digits, "E", exponent sign and two digits.
 std::string E(double value, int width, int decimals);
+// Dw.d: as Ew.d with the exponent letter D.
+std::string D(double value, int width, int decimals);
 // 1PEw.d: one digit before the point, d.dddE+ee.
 std::string PE(double value, int width, int decimals);
 // An: text in exactly `width` characters: longer texts are cut, shorter ones

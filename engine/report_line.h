@@ -18,6 +18,7 @@ class Line {
   Line& Im(long long v, int width, int minDigits) { text_ += fmt::Im(v, width, minDigits); return *this; }
   Line& F(double v, int width, int decimals) { text_ += fmt::F(v, width, decimals); return *this; }
   Line& E(double v, int width, int decimals) { text_ += fmt::E(v, width, decimals); return *this; }
+  Line& D(double v, int width, int decimals) { text_ += fmt::D(v, width, decimals); return *this; }
   Line& PE(double v, int width, int decimals) { text_ += fmt::PE(v, width, decimals); return *this; }
   // rule(c): 5 blanks and 73 copies of c.
   Line& rule(char c) { text_ += fmt::B(5) + std::string(73, c); return *this; }

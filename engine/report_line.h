@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/fortran_format.h"
+#include "engine/text_output.h"
 
 namespace murena {
 
@@ -25,9 +26,16 @@ class Line {
 
   const std::string& str() const { return text_; }
   operator const std::string&() const { return text_; }
+  operator std::string_view() const { return text_; }
 
  private:
   std::string text_;
 };
+
+// Writes a built line as one line of the file: out << Line().b(5).text("..").
+inline TextOutput& operator<<(TextOutput& out, const Line& line) {
+  out.line(line.str());
+  return out;
+}
 
 }  // namespace murena

@@ -1,0 +1,46 @@
+#pragma once
+// The distribution rule shared by the wall-stiffness, concentrated-load and
+// spring tables: each record covers a FROM..TO range with constant values or
+// interpolates to the end node of the next record; ranges add half their
+// value at each end station so that two ranges meeting at a station sum to
+// the full value there.
+#include <array>
+
+#include "engine/run_context.h"
+
+namespace murena {
+
+constexpr int kMaxDistributedValues = 6;
+
+class TableDistributor {
+ public:
+  // `targets[i]` receives value i of each record; a null target is skipped.
+  TableDistributor(RunContext& ctx, std::array<std::array<double, kStorageSize>*, kMaxDistributedValues> targets)
+      : ctx_(ctx), targets_(targets) {}
+
+  // Handles one record and returns its distribution case c (1 to 4).
+  int add(int from, int to, int mode, const std::array<double, kMaxDistributedValues>& values);
+
+  // True when the last record asked to interpolate to a record that never came.
+  bool pending() const { return previousMode_ == 2; }
+
+ private:
+  void distribute(int a, const std::array<double, kMaxDistributedValues>& startValues, int b,
+                  const std::array<double, kMaxDistributedValues>& endValues);
+
+  RunContext& ctx_;
+  std::array<std::array<double, kStorageSize>*, kMaxDistributedValues> targets_;
+  int previousMode_ = 1;
+  int pendingStation_ = 0;
+  std::array<double, kMaxDistributedValues> pendingValues_{};
+};
+
+// Writes "ERROR STOP -- STATIONS NOT IN ORDER" (two empty lines first) and
+// stops the analysis.
+[[noreturn]] void stopStationsNotInOrder(RunContext& ctx);
+
+// Ends the run with a message naming the record when `station` lies outside
+// the station store (stations -3 to NN+3).
+void checkStationInStore(const RunContext& ctx, int station);
+
+}  // namespace murena

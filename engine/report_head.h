@@ -1,0 +1,15 @@
+#pragma once
+// The head of every block in the report: banner, file names, the time of the
+// run and the block heading.
+#include "engine/run_context.h"
+
+namespace murena {
+
+void writeReportHead(RunContext& ctx);
+void writeBlockHeading(RunContext& ctx);
+
+// The framed heading used by the report's input blocks:
+// b6 + 50 stars, b6 + `title`, b6 + 50 stars.
+void writeFramedHeading(TextOutput& out, std::string_view title);
+
+}  // namespace murena

@@ -41,6 +41,8 @@ constexpr int kMaxStrengthPoints = 2 * kMaxPYLayers;
 constexpr int kMaxUnitWeightPoints = 4 * kMaxPYLayers + 2;
 constexpr double kTinyDeflection = 1.0e-14;
 constexpr double kDegreesToRadians = 3.1416 / 180.0;
+// The soil-data file, written by the generation and read back by the engine.
+constexpr const char* kSoilDataFile = "SOILDATA";
 
 // One layer of the p-y profile; depths x below the excavation level.
 struct PYLayer {

@@ -18,4 +18,11 @@ void buildGeneratedPressureProfile(RunContext& ctx);
 // pressure at each point's depth to the profile.
 void addSurchargeToUserProfile(RunContext& ctx);
 
+// The depth-pressure table heading with its unit labels (user and generated
+// profiles alike).
+void writePressureTableHeading(RunContext& ctx);
+
+// Lateral pressure from the surcharge loads at a depth below the top of the wall.
+double surchargePressureAt(const RunContext& ctx, double depth);
+
 }  // namespace murena

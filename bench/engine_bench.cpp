@@ -1,0 +1,131 @@
+// Whole in-process engine runs: the data file and "NAMES.dat" are written
+// once into a scratch folder, then runAnalysis() is called in the loop, so a
+// figure covers reading, solving and writing the report and plot data.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "engine/run_analysis.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A wall of 480 in (English units) cut into `increments` increments, with a
+// user earth pressure rising to 50 lbs/in at the excavation level and staying
+// constant below it, and a user p-y curve of seven points at every station:
+// soft above the excavation, stiffer with depth below it.
+std::string wallBlock(const std::string& title, int increments, double freeHeight, int stages, int marker) {
+  const double length = 480.0;
+  const double h = length / increments;
+  std::ostringstream f;
+  f << title << "\r\n";
+  f << "1 0\t1\t0\t1\t1 " << increments + 1 << " " << stages << " 0 0\r\n";
+  f << increments << " " << h << "\t20\t1E-5\t" << freeHeight << "\t12\r\n";
+  f << "0\t" << increments << "\t1\t5.3E9\r\n";
+  f << "0\r\n0\r\n";
+  f << "3\r\n0\t0\r\n" << freeHeight << "\t50\r\n" << length << "\t50\r\n";
+  const double ys[] = {-2, -0.5, -0.1, 0, 0.1, 0.5, 2};
+  const double shape[] = {1, 0.8, 0.4, 0, -0.4, -0.8, -1};
+  for (int node = 0; node <= increments; ++node) {
+    double below = std::max(0.0, node * h - freeHeight);
+    double scale = 50.0 + 3000.0 * below / 240.0;
+    f << node << "\t7\t1\t1\r\n";
+    for (int i = 0; i < 7; ++i) f << ys[i] << "\t" << scale * shape[i] << "\r\n";
+  }
+  f << marker << "\r\n";
+  return f.str();
+}
+
+std::string singleBlockFile(int increments) {
+  return wallBlock("Benchmark wall, user p-y curves at every station", increments, 240.0, 1, 0);
+}
+
+// Five construction stages, each digging 48 in deeper; markers 1 to 5.
+std::string fiveStageFile(int increments) {
+  std::string file;
+  for (int stage = 1; stage <= 5; ++stage) {
+    std::string title = stage == 1 ? std::string("Benchmark wall, five stages") : " Stage No : " + std::to_string(stage);
+    file += wallBlock(title, increments, 48.0 + 48.0 * stage, 5, stage);
+  }
+  return file;
+}
+
+// A scratch folder holding the data file and "NAMES.dat"; it is the current
+// directory while it exists.
+class RunFolder {
+ public:
+  explicit RunFolder(const std::string& dataFile) {
+    std::string pattern = (fs::temp_directory_path() / "murena-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch folder");
+    path_ = pattern;
+    previous_ = fs::current_path();
+    std::ofstream(path_ / "wall.mr5d", std::ios::binary) << dataFile;
+    std::ofstream(path_ / "NAMES.dat", std::ios::binary)
+        << "2015.5.12\n\n\n0\n" << (path_ / "wall.mr5d").string() << "\n" << (path_ / "wall.mr5o").string() << "\n"
+        << (path_ / "wall.mr5p").string() << "\n" << (path_ / "wall.mr5r").string() << "\n";
+    fs::current_path(path_);
+  }
+  ~RunFolder() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
+    fs::remove_all(path_, ignored);
+  }
+
+  // The iteration count of the last results heading of the report.
+  int lastIterations() const {
+    std::ifstream report(path_ / "wall.mr5o");
+    std::string line;
+    int iterations = 0;
+    const std::string heading = "     RESULTS -- ITERATION";
+    while (std::getline(report, line))
+      if (line.rfind(heading, 0) == 0) iterations = std::atoi(line.c_str() + heading.size());
+    return iterations;
+  }
+  // Whether the report reached its end: a benchmark of a failing run is void.
+  bool reachedEnd() const {
+    std::ifstream report(path_ / "wall.mr5o");
+    std::string line;
+    while (std::getline(report, line))
+      if (line.rfind("     END OF ANALYSIS", 0) == 0) return true;
+    return false;
+  }
+
+ private:
+  fs::path path_, previous_;
+};
+
+void reportRun(benchmark::State& state, const RunFolder& folder, int stations) {
+  if (!folder.reachedEnd()) state.SkipWithError("the run did not reach END OF ANALYSIS");
+  state.counters["stations"] = stations;
+  state.counters["solver_iterations"] = folder.lastIterations();
+}
+
+void BM_SingleBlock(benchmark::State& state) {
+  const int increments = static_cast<int>(state.range(0));
+  RunFolder folder(singleBlockFile(increments));
+  for (auto _ : state) benchmark::DoNotOptimize(murena::runAnalysis());
+  reportRun(state, folder, increments + 1);
+  state.SetComplexityN(increments);
+}
+BENCHMARK(BM_SingleBlock)->Arg(80)->Arg(300)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+void BM_FiveStages(benchmark::State& state) {
+  const int increments = static_cast<int>(state.range(0));
+  RunFolder folder(fiveStageFile(increments));
+  for (auto _ : state) benchmark::DoNotOptimize(murena::runAnalysis());
+  reportRun(state, folder, increments + 1);
+}
+BENCHMARK(BM_FiveStages)->Arg(80)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -110,7 +110,10 @@ std::int32_t runAnalysis() {
     std::fputs(" NOT ENOUGH MEMORY FOR THE ANALYSIS\n", stderr);
     return 0;
   }
-  RunContext& ctx = *owned;
+  return runAnalysisWith(*owned);
+}
+
+std::int32_t runAnalysisWith(RunContext& ctx) {
   if (!readNamesFile(ctx)) return 0;
 
   bool inputOpened = ctx.input.openFile(ctx.inputPath);

@@ -7,6 +7,12 @@
 
 namespace murena {
 
+struct RunContext;
+
 std::int32_t runAnalysis();
+
+// The same run on a context the caller owns, so that tests can look at the
+// station results in full precision afterwards.
+std::int32_t runAnalysisWith(RunContext& ctx);
 
 }  // namespace murena

@@ -18,9 +18,9 @@ struct Working {
   StationVector QW{}, SW{}, A{}, B{}, C{}, WPREV{};
 };
 
-// Soil springs of every curve of the store, added to QW and SW for the
-// current deflections.
-void applySoilSprings(RunContext& ctx, Working& wk, bool& offCurve) {
+}  // namespace
+
+void addSoilSprings(RunContext& ctx, StationVector& QW, StationVector& SW, bool& offCurve) {
   PYCurveStore& store = ctx.block.curves;
   const StationVector& W = ctx.deflection;
   int tip = ctx.block.wall.NN + 4;
@@ -58,15 +58,15 @@ void applySoilSprings(RunContext& ctx, Working& wk, bool& offCurve) {
       for (int k = a; k <= b; ++k) {
         double load, stiffness;
         contribution(k, load, stiffness);
-        wk.QW[k] += load;
-        wk.SW[k] += stiffness;
+        QW[k] += load;
+        SW[k] += stiffness;
       }
       if (D > 0) {
         for (int k : {a, b}) {
           double load, stiffness;
           contribution(k, load, stiffness);
-          wk.QW[k] += -0.5 * load;
-          wk.SW[k] += -0.5 * stiffness;
+          QW[k] += -0.5 * load;
+          SW[k] += -0.5 * stiffness;
         }
       }
     }
@@ -77,6 +77,8 @@ void applySoilSprings(RunContext& ctx, Working& wk, bool& offCurve) {
     previousFlag = store.flag[c];
   }
 }
+
+namespace {
 
 double restraintDeflection(const BlockData& blk, int m) {
   return (m >= 1 && m <= blk.restraintRecords) ? blk.restraints[m].deflection : 0.0;
@@ -272,7 +274,7 @@ SolverOutcome solveWall(RunContext& ctx) {
       wk.SW[k] = blk.st.S[k];
     }
     bool offCurve = false;
-    if (blk.curves.count > 0) applySoilSprings(ctx, wk, offCurve);
+    if (blk.curves.count > 0) addSoilSprings(ctx, wk.QW, wk.SW, offCurve);
     forwardRecursion(ctx, wk);
     IterationCounts counts = backSubstitution(ctx, wk);
     writeMonitorLine(ctx, iter, offCurve, counts.notClosed);

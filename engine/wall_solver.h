@@ -24,6 +24,11 @@ SolverOutcome solveWall(RunContext& ctx);
 struct CurveSegment { double tangent = 0.0, intercept = 0.0; };
 CurveSegment evaluateCurve(const PYCurveStore& store, int c, double w, bool& offCurve);
 
+// Adds the soil springs of every curve of the store, at the current
+// deflections, to the iteration's loads QW and stiffnesses SW.
+void addSoilSprings(RunContext& ctx, std::array<double, kStorageSize>& QW, std::array<double, kStorageSize>& SW,
+                    bool& offCurve);
+
 // Replaces EI at the stations of every moment-EI set by the stiffness at
 // which the set's curve meets the line M = curvature x EI.
 void updateMomentStiffness(RunContext& ctx);

@@ -1,90 +1,164 @@
 // p-y curves of the three clays: soft clay, stiff clay with free water and
 // stiff clay without free water (static loading).
+#include "engine/soil/py_clay_curves.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "engine/report_line.h"
-#include "engine/soil/py_generator_frame.h"
 
 namespace murena {
 
 namespace {
 
-// Soil values at one curve depth, evaluated on the excavation side.
-struct ClayValues {
-  double x = 0.0, b = 0.0, c = 0.0, ca = 0.0, gamma = 0.0, eps50 = 0.0, k = 0.0, pa = 0.0;
-};
-
-ClayValues clayValuesAt(PYGeneration& g, int layer, double x) {
-  ClayValues v;
-  v.x = x;
-  v.b = widthAt(g, x);
-  v.c = strengthAt(g, x);
-  v.gamma = averageUnitWeight(g, x);
-  v.eps50 = strainSlotAt(g, x);
-  v.k = g.layers[layer].modulus;
-  v.pa = std::max(v.b * g.excavationStress - 2.0 * v.c * v.b, 0.0);
-  if (v.pa <= 1.0e-10) v.pa = 0.0;
-  return v;
-}
-
-EquivalentDepthSoil equivalentDepthSoil(const ClayValues& v) {
-  EquivalentDepthSoil s;
-  s.b = v.b;
-  s.c = v.c;
-  s.ca = v.ca;
-  s.gamma = v.gamma;
-  s.xa = v.x;
-  return s;
-}
-
-double sideDepth(const PYGeneration& g, CurveSide side, double x) { return side == CurveSide::Excavation ? x : g.H + x; }
-
 // Plane-strain resistance of a continuous wall.
-double continuousWallResistance(const ClayValues& v, double xa) { return (v.gamma * xa + 2.0 * v.c) * v.b; }
+double continuousWallResistance(const ClaySoil& s, double xa) { return (s.gamma * xa + 2.0 * s.c) * s.b; }
 
-// Secant modulus of the curve 0.5 pu (y / y50)^e (flat at pu beyond yFlat) at
-// the tiny deflection; finite also when y50 is 0.
+// Secant modulus at the tiny deflection of the curve 0.5 pu (y / y50)^e that
+// is flat at pu beyond yFlat, that is 0.5 pu (y50 / 1.0E-14)^(1 - e) / y50;
+// finite also when y50 is 0.
 double tinyDeflectionModulus(double pu, double y50, double exponent, double yFlat) {
   const double p = (y50 > 0.0 && kTinyDeflection <= yFlat) ? 0.5 * pu * std::pow(kTinyDeflection / y50, exponent) : pu;
   return p / kTinyDeflection;
 }
 
-void writeSideWithMultipliers(PYGeneration& g, const CurveSidePoints& side, double pm, double ym) {
-  writeReportPoints(g, side, ReportPointFormat::Fixed);
-  writeMultiplierLine(g, pm, ym);
-}
-
-// --- Soft clay ---------------------------------------------------------------
-
 constexpr std::array<double, kSidePoints> kSoftClayFactors{0.0,  0.00025, 0.0025, 0.0075, 0.02, 0.04, 0.06, 0.1, 0.15,
                                                            0.225, 0.3,    0.4,    0.5,    0.65, 0.8,  1.0,  1.2};
+constexpr std::array<double, 15> kStiffClayDryFactors{0.0,   1.0e-5, 5.0e-5, 1.0e-4, 5.0e-4, 0.001, 0.005, 0.01,
+                                                      0.025, 0.05,   0.075,  0.1,    0.25,   0.5,   1.0};
 
-struct SoftClaySide {
-  double pu = 0.0, k0 = 0.0;
-  CurveSidePoints points;
-};
+}  // namespace
 
-SoftClaySide softClaySide(const PYGeneration& g, const ClayValues& v, double xp, double xa) {
-  SoftClaySide s;
+ClaySide softClaySide(const ClaySoil& s, double xp, double xa, bool continuousWall) {
+  ClaySide side;
   double Np = 0.0;
-  if (v.c > 0.0) Np = std::min(3.0 + v.gamma * xp / v.c + 0.5 * xp / v.b, 9.0);
-  s.pu = g.continuousWall() ? continuousWallResistance(v, xa) : Np * v.c * v.b;
-  const double y50 = 2.5 * v.eps50 * v.b;
+  if (s.c > 0.0) Np = std::min(3.0 + s.gamma * xp / s.c + 0.5 * xp / s.b, 9.0);
+  side.pu = continuousWall ? continuousWallResistance(s, xa) : Np * s.c * s.b;
+  const double y50 = 2.5 * s.eps50 * s.b;
   const double yFlat = 8.0 * y50;
-  s.k0 = tinyDeflectionModulus(s.pu, y50, 1.0 / 3.0, yFlat);
+  side.k0 = tinyDeflectionModulus(side.pu, y50, 1.0 / 3.0, yFlat);
   for (int i = 0; i < kSidePoints; ++i) {
     const double y = yFlat * kSoftClayFactors[i];
-    s.points.y[i] = y;
-    if (y < kTinyDeflection) s.points.p[i] = s.k0 * y;
-    else if (y <= yFlat) s.points.p[i] = 0.5 * s.pu * std::cbrt(y / y50);
-    else s.points.p[i] = s.pu;
+    side.points.y[i] = y;
+    if (y < kTinyDeflection) side.points.p[i] = side.k0 * y;
+    else if (y <= yFlat) side.points.p[i] = 0.5 * side.pu * std::cbrt(y / y50);
+    else side.points.p[i] = side.pu;
   }
-  return s;
+  return side;
 }
 
-void writeSoftClaySide(PYGeneration& g, CurveSide side, const ClayValues& v, double xa, const SoftClaySide& s,
-                       double pm, double ym) {
+ClaySide stiffClayFreeWaterSide(const ClaySoil& s, double xp, double xa, bool continuousWall) {
+  ClaySide side;
+  const double b = s.b, c = s.c, ca = s.ca;
+  const double pct = 2.0 * ca * b + s.gamma * b * xp + 2.83 * ca * xp;
+  const double pcd = 11.0 * c * b;
+  const double pc = continuousWall ? continuousWallResistance(s, xa) : std::min(pct, pcd);
+  side.pu = pc;
+  const double y50 = s.eps50 * b;
+  side.As = stiffClayAs(xa, b);
+  const double yA = side.As * y50;  // As y50
+  for (int i = 0; i < 13; ++i) side.points.y[i] = 0.5 * i * yA;
+  side.points.y[13] = 10.0 * yA;
+  side.points.y[14] = 14.0 * yA;
+  side.points.y[15] = 18.0 * yA;
+  side.points.y[16] = 200.0 * yA;
+  const double residual = 0.5 * pc * std::sqrt(6.0 * side.As) - 0.411 * pc;
+  for (int i = 0; i < kSidePoints; ++i) {
+    const double y = side.points.y[i];
+    const double ratio = y50 > 0.0 ? y / y50 : 0.0;
+    double p;
+    if (y <= yA) p = 0.5 * pc * std::sqrt(ratio);
+    else if (y <= 6.0 * yA) p = 0.5 * pc * std::sqrt(ratio) - 0.055 * pc * std::pow((y - yA) / yA, 1.25);
+    else if (y <= 18.0 * yA) p = residual - (0.0625 / y50) * pc * (y - 6.0 * yA);
+    else p = residual - 0.75 * side.As * pc;
+    side.points.p[i] = std::min(p, s.k * xp * y);  // the initial straight line
+  }
+  return side;
+}
+
+ClaySide stiffClayNoFreeWaterSide(const ClaySoil& s, double xp, double xa, bool continuousWall) {
+  ClaySide side;
+  const double b = s.b;
+  const double pu = continuousWall ? continuousWallResistance(s, xa)
+                                   : std::min(3.0 * s.ca * b + s.gamma * b * xp + 0.5 * s.ca * xp, 9.0 * s.c * b);
+  side.pu = pu;
+  const double y50 = 2.5 * s.eps50 * b;
+  const double yFlat = 16.0 * y50;
+  for (size_t i = 0; i < kStiffClayDryFactors.size(); ++i) side.points.y[i] = yFlat * kStiffClayDryFactors[i];
+  side.points.y[15] = 18.0 * y50;
+  side.points.y[16] = 20.0 * y50;
+  side.k0 = tinyDeflectionModulus(pu, y50, 0.25, yFlat);
+  for (int i = 0; i < kSidePoints; ++i) {
+    const double y = side.points.y[i];
+    if (y < kTinyDeflection) side.points.p[i] = side.k0 * y;
+    else if (y <= yFlat) side.points.p[i] = 0.5 * pu * std::pow(y / y50, 0.25);
+    else side.points.p[i] = pu;
+  }
+  return side;
+}
+
+namespace {
+
+// --- Per-depth soil values and output -------------------------------------
+
+struct DepthValues {
+  ClaySoil soil;
+  double x = 0.0;
+  double pa = 0.0;  // active offset
+};
+
+DepthValues valuesAt(PYGeneration& g, int layer, double x) {
+  DepthValues v;
+  v.x = x;
+  v.soil.b = widthAt(g, x);
+  v.soil.c = strengthAt(g, x);
+  v.soil.gamma = averageUnitWeight(g, x);
+  v.soil.eps50 = strainSlotAt(g, x);
+  v.soil.k = g.layers[layer].modulus;
+  v.pa = std::max(v.soil.b * g.excavationStress - 2.0 * v.soil.c * v.soil.b, 0.0);
+  if (v.pa <= 1.0e-10) v.pa = 0.0;
+  return v;
+}
+
+void startLayer(PYGeneration& g, int layer, const DepthValues& v) {
+  EquivalentDepthSoil s;
+  s.b = v.soil.b;
+  s.c = v.soil.c;
+  s.ca = v.soil.ca;
+  s.gamma = v.soil.gamma;
+  s.xa = v.x;
+  g.layers[layer].cumulativeResistance = 0.0;
+  computeEquivalentDepth(g, layer, s);
+}
+
+using SideFunction = ClaySide (*)(const ClaySoil&, double, double, bool);
+
+// Both sides of one curve depth, with multipliers and the active offset
+// (taken off in front of the wall, added behind it).
+struct DepthCurves {
+  ClaySide excavation, backfill;
+  double xaExcavation = 0.0, xaBackfill = 0.0, pm = 1.0, ym = 1.0;
+};
+
+DepthCurves depthCurves(PYGeneration& g, int layer, const DepthValues& v, SideFunction side) {
+  DepthCurves d;
+  d.xaExcavation = v.x;
+  d.xaBackfill = g.H + v.x;
+  d.excavation = side(v.soil, formulaDepth(g, layer, d.xaExcavation), d.xaExcavation, g.continuousWall());
+  d.backfill = side(v.soil, formulaDepth(g, layer, d.xaBackfill), d.xaBackfill, g.continuousWall());
+  d.pm = pMultiplierAt(g, g.H + v.x);
+  d.ym = yMultiplierAt(g, g.H + v.x);
+  applyMultipliers(d.excavation.points, d.pm, d.ym, -v.pa);
+  applyMultipliers(d.backfill.points, d.pm, d.ym, v.pa);
+  return d;
+}
+
+void writeSoilData(PYGeneration& g, const DepthValues& v, const DepthCurves& d) {
+  writeSoilDataCurve(g, g.H + v.x, PYCurvePair{d.excavation.points, d.backfill.points}, SoilDataFormat::OneBlank);
+}
+
+void writeSoftClaySide(PYGeneration& g, CurveSide side, const DepthValues& v, double xa, const ClaySide& s,
+                       const DepthCurves& d) {
   const UnitLabels& u = g.ctx.labels;
   TextOutput& out = g.ctx.report;
   writeSideHeading(g, side);
@@ -92,7 +166,8 @@ void writeSoftClaySide(PYGeneration& g, CurveSide side, const ClayValues& v, dou
   out.line(Line().b(9).text("DEPTH BELOW GS").b(6).text("DIAM").b(8).text("C").b(6).text("GAMMA AVG").b(6).text("E50"));
   out.line(Line().b(15).text(u.lengthShort).b(13).text(u.lengthShort).b(5).text(u.shortStressLabel()).b(2)
                .text(u.shortUnitWeightLabel()));
-  out.line(Line().b(8).F(xa, 10, 2).b(6).F(v.b, 10, 3).b(1).D(v.c, 10, 4).b(1).D(v.gamma, 10, 4).b(1).D(v.eps50, 12, 4));
+  out.line(Line().b(8).F(xa, 10, 2).b(6).F(v.soil.b, 10, 3).b(1).D(v.soil.c, 10, 4).b(1).D(v.soil.gamma, 10, 4).b(1)
+               .D(v.soil.eps50, 12, 4));
   out.emptyLines(1);
   out.line(Line().b(37).text("Y,").text(u.lengthShort).b(13).text("P,").text(u.forceShort).text(u.slash).text(u.lengthShort));
   for (int i = 0; i < kSidePoints; ++i) {
@@ -104,47 +179,11 @@ void writeSoftClaySide(PYGeneration& g, CurveSide side, const ClayValues& v, dou
       out.line(Line().b(5).text("USED A SOIL MODULUS OF ").D(s.k0, 12, 4));
     }
   }
-  writeMultiplierLine(g, pm, ym);
+  writeMultiplierLine(g, d.pm, d.ym);
 }
 
-// --- Stiff clay with free water -----------------------------------------------
-
-struct StiffClaySide {
-  double pc = 0.0, As = 0.0;
-  CurveSidePoints points;
-};
-
-StiffClaySide stiffClayFreeWaterSide(const PYGeneration& g, const ClayValues& v, double xp, double xa) {
-  StiffClaySide s;
-  const double b = v.b, c = v.c, ca = v.ca;
-  const double pct = 2.0 * ca * b + v.gamma * b * xp + 2.83 * ca * xp;
-  const double pcd = 11.0 * c * b;
-  s.pc = g.continuousWall() ? continuousWallResistance(v, xa) : std::min(pct, pcd);
-  const double y50 = v.eps50 * b;
-  s.As = stiffClayAs(xa, b);
-  const double yA = s.As * y50;  // As y50
-  for (int i = 0; i < 13; ++i) s.points.y[i] = 0.5 * i * yA;
-  s.points.y[13] = 10.0 * yA;
-  s.points.y[14] = 14.0 * yA;
-  s.points.y[15] = 18.0 * yA;
-  s.points.y[16] = 200.0 * yA;
-  const double pc = s.pc;
-  const double residual = 0.5 * pc * std::sqrt(6.0 * s.As) - 0.411 * pc;
-  for (int i = 0; i < kSidePoints; ++i) {
-    const double y = s.points.y[i];
-    const double ratio = y50 > 0.0 ? y / y50 : 0.0;
-    double p;
-    if (y <= yA) p = 0.5 * pc * std::sqrt(ratio);
-    else if (y <= 6.0 * yA) p = 0.5 * pc * std::sqrt(ratio) - 0.055 * pc * std::pow((y - yA) / yA, 1.25);
-    else if (y <= 18.0 * yA) p = residual - (0.0625 / y50) * pc * (y - 6.0 * yA);
-    else p = residual - 0.75 * s.As * pc;
-    s.points.p[i] = std::min(p, v.k * xp * y);
-  }
-  return s;
-}
-
-void writeStiffClayFreeWaterSide(PYGeneration& g, CurveSide side, int layer, const ClayValues& v, double xa,
-                                 const CurveSidePoints& points, double pm, double ym) {
+void writeStiffClayFreeWaterSide(PYGeneration& g, CurveSide side, int layer, const DepthValues& v, double xa,
+                                 const ClaySide& s, const DepthCurves& d) {
   const UnitLabels& u = g.ctx.labels;
   TextOutput& out = g.ctx.report;
   writeSideHeading(g, side);
@@ -153,40 +192,15 @@ void writeStiffClayFreeWaterSide(PYGeneration& g, CurveSide side, int layer, con
                .b(6).text("E50"));
   out.line(Line().b(15).text(u.lengthShort).b(13).text(u.lengthShort).b(5).text(u.shortStressLabel()).b(2)
                .text(u.shortStressLabel()).b(2).text(u.shortUnitWeightLabel()));
-  out.line(Line().b(9).F(xa, 10, 2).b(5).F(v.b, 10, 3).b(1).D(v.c, 10, 2).b(1).D(v.ca, 10, 2).b(1).D(v.gamma, 10, 2)
-               .D(v.eps50, 12, 4));
+  out.line(Line().b(9).F(xa, 10, 2).b(5).F(v.soil.b, 10, 3).b(1).D(v.soil.c, 10, 2).b(1).D(v.soil.ca, 10, 2).b(1)
+               .D(v.soil.gamma, 10, 2).D(v.soil.eps50, 12, 4));
   writeEquivalentDepthLine(g, layer, g.layers[layer].equivalentDepth, xa);
-  writeSideWithMultipliers(g, points, pm, ym);
+  writeReportPoints(g, s.points, ReportPointFormat::Fixed);
+  writeMultiplierLine(g, d.pm, d.ym);
 }
 
-// --- Stiff clay without free water --------------------------------------------
-
-constexpr std::array<double, 15> kStiffClayDryFactors{0.0,   1.0e-5, 5.0e-5, 1.0e-4, 5.0e-4, 0.001, 0.005, 0.01,
-                                                      0.025, 0.05,   0.075,  0.1,    0.25,   0.5,   1.0};
-
-StiffClaySide stiffClayNoFreeWaterSide(const PYGeneration& g, const ClayValues& v, double xp, double xa) {
-  StiffClaySide s;
-  const double b = v.b;
-  const double pu = g.continuousWall() ? continuousWallResistance(v, xa)
-                                       : std::min(3.0 * v.ca * b + v.gamma * b * xp + 0.5 * v.ca * xp, 9.0 * v.c * b);
-  s.pc = pu;
-  const double y50 = 2.5 * v.eps50 * b;
-  const double yFlat = 16.0 * y50;
-  for (size_t i = 0; i < kStiffClayDryFactors.size(); ++i) s.points.y[i] = yFlat * kStiffClayDryFactors[i];
-  s.points.y[15] = 18.0 * y50;
-  s.points.y[16] = 20.0 * y50;
-  const double k0 = tinyDeflectionModulus(pu, y50, 0.75, yFlat);
-  for (int i = 0; i < kSidePoints; ++i) {
-    const double y = s.points.y[i];
-    if (y < kTinyDeflection) s.points.p[i] = k0 * y;
-    else if (y <= yFlat) s.points.p[i] = 0.5 * pu * std::pow(y / y50, 0.25);
-    else s.points.p[i] = pu;
-  }
-  return s;
-}
-
-void writeStiffClayNoFreeWaterSide(PYGeneration& g, CurveSide side, const ClayValues& v, double xa,
-                                   const CurveSidePoints& points, double pm, double ym) {
+void writeStiffClayNoFreeWaterSide(PYGeneration& g, CurveSide side, const DepthValues& v, double xa, const ClaySide& s,
+                                   const DepthCurves& d) {
   const UnitLabels& u = g.ctx.labels;
   TextOutput& out = g.ctx.report;
   writeSideHeading(g, side);
@@ -195,16 +209,12 @@ void writeStiffClayNoFreeWaterSide(PYGeneration& g, CurveSide side, const ClayVa
                .b(5).text("E50"));
   out.line(Line().b(16).text(u.lengthShort).b(12).text(u.lengthShort).b(5).text(u.shortStressLabel()).b(1)
                .text(u.shortStressLabel()).b(1).text(u.shortUnitWeightLabel()).b(1));
-  out.line(Line().b(10).F(xa, 10, 2).b(5).F(v.b, 10, 3).D(v.c, 10, 2).D(v.ca, 10, 2).D(v.gamma, 10, 2).D(v.eps50, 12, 4));
+  out.line(Line().b(10).F(xa, 10, 2).b(5).F(v.soil.b, 10, 3).D(v.soil.c, 10, 2).D(v.soil.ca, 10, 2).D(v.soil.gamma, 10, 2)
+               .D(v.soil.eps50, 12, 4));
   out.line(Line().b(38).text("Y").b(19).text("P"));
   out.line(Line().b(38).text(u.lengthShort).b(15).text(u.shortLineLoadLabel()));
-  writeSideWithMultipliers(g, points, pm, ym);
-}
-
-// Multipliers and the active offset: taken off in front, added behind the wall.
-void applyClayOutput(PYCurvePair& pair, double pa, double pm, double ym) {
-  applyMultipliers(pair.excavation, pm, ym, -pa);
-  applyMultipliers(pair.backfill, pm, ym, pa);
+  writeReportPoints(g, s.points, ReportPointFormat::Fixed);
+  writeMultiplierLine(g, d.pm, d.ym);
 }
 
 }  // namespace
@@ -213,26 +223,15 @@ void generateSoftClayCurves(PYGeneration& g, int layer) {
   PYLayer& l = g.layers[layer];
   double previousX = 0.0, previousPu = 0.0;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
-    const double x = curveDepth(g, layer, i);
-    ClayValues v = clayValuesAt(g, layer, x);
-    if (i == 1) {
-      l.cumulativeResistance = 0.0;
-      computeEquivalentDepth(g, layer, equivalentDepthSoil(v));
-    }
-    const double xaExc = sideDepth(g, CurveSide::Excavation, x), xaBack = sideDepth(g, CurveSide::Backfill, x);
-    SoftClaySide exc = softClaySide(g, v, formulaDepth(g, layer, xaExc), xaExc);
-    SoftClaySide back = softClaySide(g, v, formulaDepth(g, layer, xaBack), xaBack);
-    const double pm = pMultiplierAt(g, g.H + x), ym = yMultiplierAt(g, g.H + x);
-    PYCurvePair pair{exc.points, back.points};
-    applyClayOutput(pair, v.pa, pm, ym);
-    exc.points = pair.excavation;
-    back.points = pair.backfill;
-    writeSoftClaySide(g, CurveSide::Excavation, v, xaExc, exc, pm, ym);
-    writeSoftClaySide(g, CurveSide::Backfill, v, xaBack, back, pm, ym);
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::OneBlank);
-    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + exc.pu) * (x - previousX);
-    previousX = x;
-    previousPu = exc.pu;
+    const DepthValues v = valuesAt(g, layer, curveDepth(g, layer, i));
+    if (i == 1) startLayer(g, layer, v);
+    const DepthCurves d = depthCurves(g, layer, v, softClaySide);
+    writeSoftClaySide(g, CurveSide::Excavation, v, d.xaExcavation, d.excavation, d);
+    writeSoftClaySide(g, CurveSide::Backfill, v, d.xaBackfill, d.backfill, d);
+    writeSoilData(g, v, d);
+    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + d.excavation.pu) * (v.x - previousX);
+    previousX = v.x;
+    previousPu = d.excavation.pu;
   }
 }
 
@@ -240,39 +239,31 @@ void generateStiffClayFreeWaterCurves(PYGeneration& g, int layer) {
   PYLayer& l = g.layers[layer];
   double previousX = 0.0, previousPc = 0.0, previousC = 0.0, firstX = 0.0, strengthIntegral = 0.0;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
-    const double x = curveDepth(g, layer, i);
-    ClayValues v = clayValuesAt(g, layer, x);
+    DepthValues v = valuesAt(g, layer, curveDepth(g, layer, i));
     // Average strength: from the layer top in the first layer; in a lower
     // layer the running trapezoid average over the curve depths.
     if (layer == 1) {
-      v.ca = averageStrength(g, x, layer);
+      v.soil.ca = averageStrength(g, v.x, layer);
     } else if (i == 1) {
-      v.ca = v.c;
-      firstX = x;
+      v.soil.ca = v.soil.c;
+      firstX = v.x;
     } else {
-      strengthIntegral += 0.5 * (previousC + v.c) * (x - previousX);
-      v.ca = x - firstX > 0.0 ? strengthIntegral / (x - firstX) : v.c;
+      strengthIntegral += 0.5 * (previousC + v.soil.c) * (v.x - previousX);
+      v.soil.ca = v.x - firstX > 0.0 ? strengthIntegral / (v.x - firstX) : v.soil.c;
     }
-    if (i == 1) {
-      l.cumulativeResistance = 0.0;
-      computeEquivalentDepth(g, layer, equivalentDepthSoil(v));
-    }
-    const double xaExc = sideDepth(g, CurveSide::Excavation, x), xaBack = sideDepth(g, CurveSide::Backfill, x);
-    StiffClaySide exc = stiffClayFreeWaterSide(g, v, formulaDepth(g, layer, xaExc), xaExc);
-    StiffClaySide back = stiffClayFreeWaterSide(g, v, formulaDepth(g, layer, xaBack), xaBack);
-    const double pm = pMultiplierAt(g, g.H + x), ym = yMultiplierAt(g, g.H + x);
-    PYCurvePair pair{exc.points, back.points};
-    applyClayOutput(pair, v.pa, pm, ym);
-    writeStiffClayFreeWaterSide(g, CurveSide::Excavation, layer, v, xaExc, pair.excavation, pm, ym);
-    writeStiffClayFreeWaterSide(g, CurveSide::Backfill, layer, v, xaBack, pair.backfill, pm, ym);
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::OneBlank);
+    if (i == 1) startLayer(g, layer, v);
+    const DepthCurves d = depthCurves(g, layer, v, stiffClayFreeWaterSide);
+    writeStiffClayFreeWaterSide(g, CurveSide::Excavation, layer, v, d.xaExcavation, d.excavation, d);
+    writeStiffClayFreeWaterSide(g, CurveSide::Backfill, layer, v, d.xaBackfill, d.backfill, d);
+    writeSoilData(g, v, d);
     if (i > 1) {
-      const double f = 1.225 * std::sqrt(exc.As) - 0.75 * exc.As - 0.411;
-      l.cumulativeResistance += 0.5 * (previousPc + exc.pc) * f * (x - previousX);
+      const double As = d.excavation.As;
+      const double f = 1.225 * std::sqrt(As) - 0.75 * As - 0.411;  // residual factor
+      l.cumulativeResistance += 0.5 * (previousPc + d.excavation.pu) * f * (v.x - previousX);
     }
-    previousX = x;
-    previousPc = exc.pc;
-    previousC = v.c;
+    previousX = v.x;
+    previousPc = d.excavation.pu;
+    previousC = v.soil.c;
   }
 }
 
@@ -280,32 +271,25 @@ void generateStiffClayNoFreeWaterCurves(PYGeneration& g, int layer) {
   PYLayer& l = g.layers[layer];
   double previousX = 0.0, previousPu = 0.0;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
-    const double x = curveDepth(g, layer, i);
-    ClayValues v = clayValuesAt(g, layer, x);
-    v.ca = averageStrength(g, x, layer);
+    DepthValues v = valuesAt(g, layer, curveDepth(g, layer, i));
+    v.soil.ca = averageStrength(g, v.x, layer);
     if (i == 1) {
-      l.cumulativeResistance = 0.0;
-      computeEquivalentDepth(g, layer, equivalentDepthSoil(v));
+      startLayer(g, layer, v);
       if (layer > 1) {
         // This clay measures its depths from the top of the profile: the
         // computed equivalent depth is shown, then replaced by the layer top.
-        writeEquivalentDepthLine(g, layer, l.equivalentDepth, x);
+        writeEquivalentDepthLine(g, layer, l.equivalentDepth, v.x);
         l.equivalentDepth = l.xTop;
-        writeEquivalentDepthLine(g, layer, l.equivalentDepth, x);
+        writeEquivalentDepthLine(g, layer, l.equivalentDepth, v.x);
       }
     }
-    const double xaExc = sideDepth(g, CurveSide::Excavation, x), xaBack = sideDepth(g, CurveSide::Backfill, x);
-    StiffClaySide exc = stiffClayNoFreeWaterSide(g, v, formulaDepth(g, layer, xaExc), xaExc);
-    StiffClaySide back = stiffClayNoFreeWaterSide(g, v, formulaDepth(g, layer, xaBack), xaBack);
-    const double pm = pMultiplierAt(g, g.H + x), ym = yMultiplierAt(g, g.H + x);
-    PYCurvePair pair{exc.points, back.points};
-    applyClayOutput(pair, v.pa, pm, ym);
-    writeStiffClayNoFreeWaterSide(g, CurveSide::Excavation, v, xaExc, pair.excavation, pm, ym);
-    writeStiffClayNoFreeWaterSide(g, CurveSide::Backfill, v, xaBack, pair.backfill, pm, ym);
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::OneBlank);
-    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + exc.pc) * (x - previousX);
-    previousX = x;
-    previousPu = exc.pc;
+    const DepthCurves d = depthCurves(g, layer, v, stiffClayNoFreeWaterSide);
+    writeStiffClayNoFreeWaterSide(g, CurveSide::Excavation, v, d.xaExcavation, d.excavation, d);
+    writeStiffClayNoFreeWaterSide(g, CurveSide::Backfill, v, d.xaBackfill, d.backfill, d);
+    writeSoilData(g, v, d);
+    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + d.excavation.pu) * (v.x - previousX);
+    previousX = v.x;
+    previousPu = d.excavation.pu;
   }
 }
 

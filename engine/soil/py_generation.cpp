@@ -23,7 +23,9 @@ const char* soilTypeLine(int type) {
   }
 }
 
-void setUp(PYGeneration& g) {
+}  // namespace
+
+void readGenerationInputs(PYGeneration& g) {
   const RunContext& ctx = g.ctx;
   const SoilRecord& soil = ctx.block.soil;
   g.unitSystem = ctx.block.control.units;
@@ -39,6 +41,8 @@ void setUp(PYGeneration& g) {
   g.spacingRatio = g.Wp > 0.0 ? std::max(g.Wa / g.Wp, 1.0) : 1.0;
   g.excavationStress = ctx.block.excavationStress;
 }
+
+namespace {
 
 void writeProfileReport(PYGeneration& g) {
   TextOutput& out = g.ctx.report;
@@ -132,7 +136,7 @@ void generatePYCurves(RunContext& ctx) {
   consoleLine(g, " READ SOIL DATA....");
   const int units = ctx.block.control.units;
   setUnitLabels(ctx.labels, units == 1 ? 1 : (units == 2 ? -1 : 0));
-  setUp(g);
+  readGenerationInputs(g);
   buildPYProfile(g);
   writeProfileReport(g);
   writeSoilDataHead(g);

@@ -196,6 +196,9 @@ void generateWeakRockCurves(PYGeneration& g, int layer);
 
 // --- Driver ----------------------------------------------------------------
 
+// Takes H, the widths, the water table, the wall length and the constants of
+// the unit system from ctx.block.
+void readGenerationInputs(PYGeneration& g);
 // Builds the profile from ctx.block (layers cut at H, ended at L + 2h,
 // unit-weight and strength points); no output.
 void buildPYProfile(PYGeneration& g);

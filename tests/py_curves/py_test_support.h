@@ -1,0 +1,144 @@
+#pragma once
+// A run context with a soil record, run inside a temporary directory of its
+// own so that the scratch file "SOILDATA" of one test meets no other.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/run_context.h"
+#include "engine/soil/py_generator_frame.h"
+#include "engine/unit_labels.h"
+
+namespace murena::pytest {
+
+// One parameter row: unit weight, strength, friction angle (degrees), strain
+// slot, modulus slot, coefficient slot.
+using Row = std::array<double, 6>;
+
+class PYContextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = std::filesystem::current_path();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = std::filesystem::temp_directory_path() /
+           ("murena_pyctx_" + std::string(info->test_suite_name()) + "_" + info->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::current_path(dir_);
+    ctx_ = std::make_unique<RunContext>();
+    ctx_->block.control.units = 1;
+    ctx_->plotUnits = 1;
+    setUnitLabels(ctx_->labels, 1);
+    ctx_->report.open("report.txt");
+    ctx_->plot.open("plot.txt");
+    BlockData& b = ctx_->block;
+    b.control.pyCode = 2;
+    b.wall.NN = 80;
+    b.wall.h = 3.0;
+    b.wall.wallLength = 240.0;
+    b.soil.present = true;
+    b.soil.freeHeight = 60.0;
+    b.soil.activeWidth = 24.0;
+    b.soil.pyWidth = 24.0;
+    b.soil.waterDepthBackfill = 1000.0;
+    b.wall.freeHeight = 60.0;
+  }
+
+  void TearDown() override {
+    ctx_.reset();
+    std::filesystem::current_path(previous_);
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+
+  RunContext& ctx() { return *ctx_; }
+
+  // Appends an input layer ending at bottomDepth below the top of the wall.
+  void addInputLayer(int type, double bottomDepth, Row top, Row bottom) {
+    SoilRecord& soil = ctx_->block.soil;
+    SoilLayerRecord& layer = soil.layers[static_cast<size_t>(soil.layerCount)];
+    const double previousBottom = soil.layerCount == 0 ? 0.0 : soil.layers[static_cast<size_t>(soil.layerCount - 1)].bottomDepth;
+    layer.type = type;
+    layer.bottomDepth = bottomDepth;
+    layer.thickness = bottomDepth - previousBottom;
+    layer.top = top;
+    layer.bottom = bottom;
+    ++soil.layerCount;
+  }
+  void addInputLayer(int type, double bottomDepth, Row row) { addInputLayer(type, bottomDepth, row, row); }
+
+  static std::vector<std::string> readLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+  std::vector<std::string> reportLines() {
+    ctx_->report.close();
+    return readLines("report.txt");
+  }
+  std::vector<std::string> plotLines() {
+    ctx_->plot.close();
+    return readLines("plot.txt");
+  }
+
+  static int countLines(const std::vector<std::string>& lines, const std::string& text) {
+    int n = 0;
+    for (const auto& l : lines) n += l == text ? 1 : 0;
+    return n;
+  }
+  static int findLine(const std::vector<std::string>& lines, const std::string& text, int from = 0) {
+    for (size_t i = static_cast<size_t>(from); i < lines.size(); ++i)
+      if (lines[i] == text) return static_cast<int>(i);
+    return -1;
+  }
+
+ private:
+  std::filesystem::path previous_, dir_;
+  std::unique_ptr<RunContext> ctx_;
+};
+
+// A generation state over a hand-made profile (no input layers).
+class PYStateTest : public PYContextTest {
+ protected:
+  void SetUp() override {
+    PYContextTest::SetUp();
+    g_ = std::make_unique<PYGeneration>(ctx());
+    g_->console = nullptr;
+    g_->H = 60.0;
+    g_->Wa = g_->Wp = 24.0;
+    g_->spacingRatio = 1.0;
+  }
+  void TearDown() override {
+    g_.reset();
+    PYContextTest::TearDown();
+  }
+  PYGeneration& g() { return *g_; }
+
+  int addLayer(int type, double xTop, double xBottom, Row top, Row bottom) {
+    PYGeneration& s = *g_;
+    const int l = ++s.layerCount;
+    s.layers[l] = PYLayer{};
+    s.layers[l].soilType = type;
+    s.layers[l].xTop = xTop;
+    s.layers[l].xBottom = xBottom;
+    s.layers[l].modulus = top[4];
+    for (const auto& [x, row] : {std::pair{xTop, top}, std::pair{xBottom, bottom}}) {
+      StrengthPoint& p = s.strength[++s.strengthCount];
+      p = StrengthPoint{x, row[1], row[2] * kDegreesToRadians, row[3], row[5]};
+      s.unitWeight[++s.unitWeightCount] = UnitWeightPoint{x, top[0]};
+    }
+    return l;
+  }
+  int addLayer(int type, double xTop, double xBottom, Row row) { return addLayer(type, xTop, xBottom, row, row); }
+
+ private:
+  std::unique_ptr<PYGeneration> g_;
+};
+
+}  // namespace murena::pytest

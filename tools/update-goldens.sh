@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Regenerates the golden report and plot data files of the examples:
-# each examples/*.mr5d is copied to /tmp/murena-golden/ and run there through
+# each examples/NAME.mr5d is copied to /tmp/murena-golden/NAME/ and run there through
 # build/bin/murena-run with the report clock fixed (MURENA_FIXED_TIME), then
 # its .mr5o and .mr5p are copied into tests/integration/golden/.  The golden
 # test repeats the same copy-and-run and compares byte for byte, so the
@@ -26,11 +26,12 @@ fi
 mkdir -p "$golden"
 for example in "${examples[@]}"; do
   name="$(basename "$example" .mr5d)"
-  rm -rf "$scratch"
-  mkdir -p "$scratch/work"
-  cp "$example" "$scratch/"
-  build/bin/murena-run --workdir "$scratch/work" "$scratch/$name.mr5d"
-  cp "$scratch/$name.mr5o" "$scratch/$name.mr5p" "$golden/"
+  folder="$scratch/$name"
+  rm -rf "$folder"
+  mkdir -p "$folder/work"
+  cp "$example" "$folder/"
+  build/bin/murena-run --workdir "$folder/work" "$folder/$name.mr5d" >/dev/null
+  cp "$folder/$name.mr5o" "$folder/$name.mr5p" "$golden/"
   echo "update-goldens: $golden/$name.mr5o and $name.mr5p"
 done
 rm -rf "$scratch"

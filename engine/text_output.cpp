@@ -15,7 +15,8 @@ void TextOutput::close() {
 
 void TextOutput::line(std::string_view text) {
   if (!file_) return;
-  std::fwrite(text.data(), 1, text.size(), file_);
+  // An empty view may carry a null pointer, which fwrite must not receive.
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
   std::fputc('\n', file_);
 }
 

@@ -94,7 +94,7 @@ void readRestraints(RunContext& ctx) {
   for (int i = 1; i <= count; ++i) {
     ctx.input.beginRead();
     int kase = ctx.input.readInt();
-    int station = ctx.input.readInt();
+    int station = readStation(ctx.input);
     double deflection = ctx.input.readReal();
     double slope = ctx.input.readReal();
     ctx.input.endRead();
@@ -179,8 +179,8 @@ void readWallStiffness(RunContext& ctx) {
   TableDistributor table(ctx, {&blk.st.EI, nullptr, nullptr, nullptr, nullptr, nullptr});
   for (int i = 1; i <= count; ++i) {
     ctx.input.beginRead();
-    int from = ctx.input.readInt();
-    int to = ctx.input.readInt();
+    int from = readStation(ctx.input);
+    int to = readStation(ctx.input);
     int mode = ctx.input.readInt();
     double ei = ctx.input.readReal();
     ctx.input.endRead();
@@ -200,8 +200,8 @@ void readConcentratedLoads(RunContext& ctx) {
   for (int i = 1; i <= count; ++i) {
     ctx.input.beginRead();
     int mode = ctx.input.readInt();
-    int from = ctx.input.readInt();
-    int to = ctx.input.readInt();
+    int from = readStation(ctx.input);
+    int to = readStation(ctx.input);
     double q = ctx.input.readReal();
     double t = ctx.input.readReal();
     double p = ctx.input.readReal();
@@ -233,8 +233,8 @@ void readSpringsAndTiebacks(RunContext& ctx) {
     int c;
     if (i <= nc) {
       ctx.input.beginRead();
-      from = ctx.input.readInt();
-      to = ctx.input.readInt();
+      from = readStation(ctx.input);
+      to = readStation(ctx.input);
       mode = ctx.input.readInt();
       s = ctx.input.readReal();
       rr = ctx.input.readReal();
@@ -319,8 +319,8 @@ void readMomentEISets(RunContext& ctx) {
   for (int i = 1; i <= count; ++i) {
     MomentEISet& set = blk.momentEISets[i];
     ctx.input.beginRead();
-    set.from = ctx.input.readInt();
-    set.to = ctx.input.readInt();
+    set.from = readStation(ctx.input);
+    set.to = readStation(ctx.input);
     set.count = ctx.input.readInt();
     ctx.input.endRead();
     checkCount(ctx, set.count, kMaxMomentEIPoints, "MOMENT-EI POINT");

@@ -39,6 +39,11 @@ class TableDistributor {
 // stops the analysis.
 [[noreturn]] void stopStationsNotInOrder(RunContext& ctx);
 
+// Station and node numbers are read within this range so that the index
+// arithmetic on them can never overflow; the store check comes after.
+constexpr int kStationReadLimit = 1000000;
+inline int readStation(FreeFormatReader& in) { return in.readIntInRange(-kStationReadLimit, kStationReadLimit); }
+
 // Ends the run with a message naming the record when `station` lies outside
 // the station store (stations -3 to NN+3).
 void checkStationInStore(const RunContext& ctx, int station);

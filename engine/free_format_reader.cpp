@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "engine/run_errors.h"
 
@@ -111,6 +112,12 @@ int FreeFormatReader::readInt() {
   long long v = std::strtoll(t.c_str(), nullptr, 10);
   if (errno == ERANGE || v > INT_MAX || v < INT_MIN) fail("INTEGER OUT OF RANGE", t);
   return static_cast<int>(v);
+}
+
+int FreeFormatReader::readIntInRange(int low, int high) {
+  int v = readInt();
+  if (v < low || v > high) fail("VALUE OUT OF RANGE", std::to_string(v));
+  return v;
 }
 
 double FreeFormatReader::readReal() {

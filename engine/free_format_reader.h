@@ -23,6 +23,8 @@ class FreeFormatReader {
   void beginRead();
   int readInt();
   double readReal();
+  // An integer that must lie in [low, high] (station and node numbers).
+  int readIntInRange(int low, int high);
   void endRead();
 
   // Convenience reads of one whole statement.

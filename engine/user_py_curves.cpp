@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/distribution.h"
 #include "engine/plot_writer.h"
 #include "engine/report_head.h"
 #include "engine/report_line.h"
@@ -30,7 +31,7 @@ void readUserCurvesOnly(RunContext& ctx) {
   int previousFlag = 0;
   for (int c = 1; c <= sets; ++c) {
     ctx.input.beginRead();
-    int node = ctx.input.readInt();
+    int node = readStation(ctx.input);
     int count = ctx.input.readInt();
     double pMult = ctx.input.readReal();
     double yMult = ctx.input.readReal();

@@ -12,7 +12,9 @@ namespace {
 
 // Delphi-style general format of the value rounded to `precision` digits:
 // the decimal exponent x of the form 0.ddd * 10^x decides the notation.
-std::string formatDigits(long double value, int precision) {
+// The value is rounded to `precision` digits; `notation` is the precision
+// that decides between fixed and scientific notation.
+std::string formatDigits(long double value, int precision, int notation) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0) return "0";
@@ -33,7 +35,7 @@ std::string formatDigits(long double value, int precision) {
 
   const int exponent = exponent10 + 1;
   std::string out = negative ? "-" : "";
-  if (exponent > precision || exponent < -3) {
+  if (exponent > notation || exponent < -3) {
     out += digits[0];
     if (digits.size() > 1) out += "." + digits.substr(1);
     out += "E" + std::to_string(exponent10);
@@ -133,7 +135,7 @@ bool parseAs(std::string_view text, T& value) {
 
 std::string formatGeneral(long double value, int precision) {
   if (precision > 18) precision = 18;
-  return formatDigits(value, precision);
+  return formatDigits(value, precision, precision);
 }
 
 std::string formatGeneral(double value, int precision) {
@@ -141,10 +143,11 @@ std::string formatGeneral(double value, int precision) {
 }
 
 std::string formatGeneralShortest(double value, int maxPrecision) {
-  if (!std::isfinite(value) || value == 0) return formatDigits(value, 1);
   if (maxPrecision < 1) maxPrecision = 1;
+  if (maxPrecision > 18) maxPrecision = 18;
+  if (!std::isfinite(value) || value == 0) return formatDigits(value, 1, maxPrecision);
   for (int p = 1; p < maxPrecision && p <= 17; ++p) {
-    std::string text = formatDigits(value, p);
+    std::string text = formatDigits(value, p, maxPrecision);
     double back = 0;
     if (parseDecimal(text, back) && back == value) return text;
   }

@@ -253,8 +253,11 @@ void TIntColumn::setText(int row, const std::string& entry) {
   checkRow(row);
   const double value = entryValue(entry);
   if (table() != nullptr && table()->editorOpen()) {
-    // Distance to the nearest integer, so 2.99999999999 counts as 3 like 3.0000000001.
-    if (std::fabs(value - std::round(value)) > 1e-10) throw EntryError("Entry must be an integer.");
+    // Distance to the nearest integer, so 2.99999999999 counts as 3 like
+    // 3.0000000001; the allowance of a few units of the last place keeps the
+    // 1E-10 limit itself from failing on the binary value of the entry.
+    const double tolerance = 1e-10 + 4 * std::numeric_limits<double>::epsilon() * std::fmax(1.0, std::fabs(value));
+    if (std::fabs(value - std::round(value)) > tolerance) throw EntryError("Entry must be an integer.");
     const double rounded = std::round(value);
     if (rounded < min_ || rounded > max_) {
       throw EntryError("Entry must be between " + std::to_string(min_) + " and " + std::to_string(max_) + ".");

@@ -1,4 +1,5 @@
-#include "common/general_format.h"
+#include "frontend/entry/general_format.h"
+#include "frontend/project/record_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,14 @@ struct FormatCase {
   const char* text;
 };
 
-class GeneralFormatTest : public ::testing::TestWithParam<FormatCase> {};
+class DataFileRealTest : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(GeneralFormatTest, WritesEightSignificantDigits) {
-  EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text);
+// Reals of data files go through the record builder.
+TEST_P(DataFileRealTest, WritesEightSignificantDigits) {
+  EXPECT_EQ(RecordText().r(GetParam().value).str(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFileNumbers, GeneralFormatTest,
+INSTANTIATE_TEST_SUITE_P(DataFileReals, DataFileRealTest,
                          ::testing::Values(FormatCase{0.00001, "1E-5"}, FormatCase{123456789, "1.2345679E8"},
                                            FormatCase{-0.25, "-0.25"}, FormatCase{0.0001, "0.0001"},
                                            FormatCase{0.5, "0.5"}, FormatCase{12, "12"}, FormatCase{0, "0"},
@@ -29,10 +31,8 @@ INSTANTIATE_TEST_SUITE_P(DataFileNumbers, GeneralFormatTest,
                                            FormatCase{0.0005, "0.0005"}, FormatCase{29000000, "29000000"},
                                            FormatCase{0.036, "0.036"}, FormatCase{1234.5, "1234.5"}));
 
-TEST(GeneralFormat, OtherPrecisionsFollowTheSameRule) {
-  EXPECT_EQ(formatGeneral(12.5, 15), "12.5");
-  EXPECT_EQ(formatGeneral(12345.678, 4), "1.235E4");
-  EXPECT_EQ(formatGeneral(0.1 + 0.2, 15), "0.3");
+TEST(RecordText, SeparatorsPlaceholderAndLineEnds) {
+  EXPECT_EQ(RecordText().i(4).sp().r(120).sp().endLine().placeholder().i(-3).endLine().str(), "4 120 \r\n0.0  -3\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,382 @@
+#include "frontend/project/data_file_reader.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/data_file_layout.h"
+#include "common/soil_types.h"
+#include "common/unit_system.h"
+#include "frontend/entry/word_reader.h"
+#include "frontend/project/project_units.h"
+#include "frontend/project/soil_parameter_items.h"
+#include "frontend/entry/text_lines.h"
+#include "frontend/project/crlf_text.h"
+
+namespace murena {
+namespace {
+
+// What a layout holds beyond the oldest form.
+struct LayoutTraits {
+  bool stageCount;
+  bool momentEICount;
+  bool tiebackCount;
+  bool activeWidthOnWallLine;
+  bool setMultipliers;
+  bool surchargeTable;
+  bool layerThickness;
+  bool marker;
+};
+
+LayoutTraits traitsOf(int layout) {
+  switch (layout) {
+    case kLayout2013: return {true, true, false, false, true, true, false, true};
+    case kLayout30: return {true, false, false, false, false, false, false, true};
+    case kLayout20: return {false, false, false, false, false, false, true, false};
+    default: return {true, true, true, true, true, true, false, true};
+  }
+}
+
+constexpr double kLegacyActiveFactor = 0.036;
+
+class BlockReader {
+ public:
+  BlockReader(TWordReader& in, TProgramData& data, TProjectTables& tables, int layout, int maxCount)
+      : in_(in), d_(data), t_(tables), is_(traitsOf(layout)), maxCount_(maxCount) {}
+
+  void read() {
+    d_.Title = in_.restOfLine();
+    switchUnitSystem(d_, t_, in_.nextInteger());
+    english_ = d_.UnitSystem == kEnglishUnits;
+    block(false);
+    if (!is_.marker) return;
+    skipBlankLines();
+    const int itemsOnMarkerLine = in_.itemCount();
+    if (in_.nextInteger() != layout::kLongTermFollows) return;
+    if (itemsOnMarkerLine > 1) in_.restOfLine();  // the rest of the marker line
+    in_.restOfLine();                              // the long-term title
+    d_.LongTermAnalysis = true;
+    in_.nextInteger();  // units, as in the short-term block
+    block(true);
+    in_.nextInteger();  // the final "0"
+  }
+
+ private:
+  // One block after its units code.  The long-term block is read into the
+  // same tables, except its distributed loads and soil layers; its control
+  // codes only decide which records follow (the short-term options stand).
+  void block(bool longTerm) {
+    const int restraints = count();
+    const int sections = count();
+    const int modifiers = count();
+    const int earthPressure = in_.nextInteger();
+    const int pyCode = in_.nextInteger();
+    const int sets = count();
+    const int stages = is_.stageCount ? in_.nextInteger() : 1;
+    const int eiSets = is_.momentEICount ? count() : 0;
+    const int tiebacks = is_.tiebackCount ? count() : 0;
+
+    t_.SoilLayer.setRowCount(restraints);
+    t_.PileSect.setRowCount(sections);
+    t_.PYMod.setRowCount(modifiers);
+    t_.PYCurves2.setRowCount(sets);
+    t_.MEICurves2.setRowCount(eiSets);
+    t_.TiebackTable1.setRowCount(tiebacks);
+    if (!longTerm) {
+      d_.ApplyRestraints = restraints > 0;
+      d_.ApplyPYModifiers = modifiers > 0;
+      d_.ApplyEICurves = eiSets > 0;
+      d_.ApplyTiebacks = tiebacks > 0;
+      d_.ApplyPYCurves = pyCode == layout::kUserCurvesOnly || (pyCode != layout::kNoCurves && sets > 0);
+      d_.EarthPressureOption = earthPressure;
+      d_.UserEarthPressure = earthPressure == layout::kUserPressure;
+      d_.GeneratedEarthPressure = earthPressure >= layout::kTriangularPressure;
+      d_.GeneratePYCurves = pyCode == layout::kGeneratedCurves && earthPressure != layout::kNoEarthPressure;
+      d_.StageCount = std::clamp(stages, 1, layout::kMaxStages);
+    }
+
+    wallLine();
+    restraintRows();
+    sectionRows();
+    loadRows(longTerm);
+    springRows(longTerm);
+    tiebackRows();
+    modifierRows();
+    if (earthPressure == layout::kUserPressure) distributedRows(longTerm ? t_.LongDist : t_.DistLoad);
+    if (earthPressure == layout::kTriangularPressure || earthPressure == layout::kTrapezoidalPressure ||
+        pyCode == layout::kGeneratedCurves)
+      soilData(longTerm);
+    pyCurveSets();
+    momentEISets();
+  }
+
+  void wallLine() {
+    d_.NodeCount = in_.nextInteger();
+    d_.IncrementLength = in_.nextReal();
+    d_.MaxDeflection = in_.nextReal();
+    d_.DeflectionTolerance = in_.nextReal();
+    d_.FreeHeight = in_.nextReal();
+    if (is_.activeWidthOnWallLine) in_.nextReal();  // Wa comes from the soil-and-water record
+  }
+
+  void restraintRows() {
+    GridTable& t = t_.SoilLayer;
+    for (int r = 0; r < t.rowCount(); ++r) {
+      t.setInteger(col::kRestraintCase, r, in_.nextInteger());
+      t.setInteger(col::kRestraintNode, r, in_.nextInteger());
+      t.setReal(col::kRestraintDeflection, r, in_.nextReal());
+      t.setReal(col::kRestraintSlope, r, in_.nextReal());
+    }
+  }
+
+  void sectionRows() {
+    GridTable& t = t_.PileSect;
+    for (int r = 0; r < t.rowCount(); ++r) {
+      t.setInteger(col::kSectFrom, r, in_.nextInteger());
+      t.setInteger(col::kSectTo, r, in_.nextInteger());
+      t.setInteger(col::kSectMode, r, in_.nextInteger());
+      t.setReal(col::kSectEI, r, in_.nextReal());
+    }
+  }
+
+  void loadRows(bool longTerm) {
+    GridTable& t = t_.BoundCond;
+    t.setRowCount(count());
+    if (!longTerm) d_.ApplyConcentratedLoads = t.rowCount() > 0;
+    for (int r = 0; r < t.rowCount(); ++r) {
+      t.setInteger(col::kLoadMode, r, in_.nextInteger());
+      t.setInteger(col::kLoadFrom, r, in_.nextInteger());
+      t.setInteger(col::kLoadTo, r, in_.nextInteger());
+      t.setReal(col::kLoadLateral, r, in_.nextReal());
+      t.setReal(col::kLoadMoment, r, in_.nextReal());
+      t.setReal(col::kLoadAxial, r, in_.nextReal());
+    }
+  }
+
+  void springRows(bool longTerm) {
+    GridTable& t = t_.SoilStrength;
+    t.setRowCount(count());
+    if (!longTerm) d_.ApplySprings = t.rowCount() > 0;
+    for (int r = 0; r < t.rowCount(); ++r) {
+      t.setInteger(col::kSpringFrom, r, in_.nextInteger());
+      t.setInteger(col::kSpringTo, r, in_.nextInteger());
+      t.setInteger(col::kSpringMode, r, in_.nextInteger());
+      t.setReal(col::kSpringLateral, r, in_.nextReal());
+      t.setReal(col::kSpringRotational, r, in_.nextReal());
+    }
+  }
+
+  void tiebackRows() {
+    GridTable& t = t_.TiebackTable1;
+    const double areaFactor = d_.UnitSystem == kSIUnits ? 1000000.0 : 1.0;  // m^2 -> mm^2
+    for (int r = 0; r < t.rowCount(); ++r) {
+      skipBlankLines();
+      const bool withPrestress = in_.itemCount() > 6;
+      t.setReal(col::kTiebackDepth, r, in_.nextReal());
+      t.setReal(col::kTiebackArea, r, in_.nextReal() * areaFactor);
+      t.setReal(col::kTiebackModulus, r, in_.nextReal());
+      t.setReal(col::kTiebackUnbonded, r, in_.nextReal());
+      t.setReal(col::kTiebackAngle, r, in_.nextReal());
+      t.setReal(col::kTiebackSpacing, r, in_.nextReal());
+      if (withPrestress) t.setReal(col::kTiebackPrestress, r, in_.nextReal());
+    }
+  }
+
+  void modifierRows() {
+    GridTable& t = t_.PYMod;
+    for (int r = 0; r < t.rowCount(); ++r) {
+      t.setReal(col::kModDepth, r, in_.nextReal() / feet());
+      t.setReal(col::kModP, r, in_.nextReal());
+      t.setReal(col::kModY, r, in_.nextReal());
+    }
+  }
+
+  void distributedRows(GridTable& t) {
+    t.setRowCount(count());
+    for (int r = 0; r < t.rowCount(); ++r) {
+      t.setReal(col::kDistDepth, r, in_.nextReal() / feet());
+      t.setReal(col::kDistLoad, r, in_.nextReal() * feet());
+    }
+  }
+
+  void soilData(bool longTerm) {
+    d_.FreeHeight = in_.nextReal();
+    d_.ActiveWidth = in_.nextReal();
+    d_.PYWidth = in_.nextReal();
+    d_.WaterDepthBackfill = in_.nextReal();
+    d_.WaterDepthExcavation = in_.nextReal();
+    d_.ActivePressureFactor = in_.nextReal();
+    if (d_.ActivePressureFactor == kLegacyActiveFactor) d_.ActivePressureFactor = 1.0;
+    d_.SoilFlag = in_.nextInteger();
+    d_.BackfillSlope = in_.nextReal();
+
+    d_.SurfaceSurcharge = in_.nextReal();
+    for (double& v : d_.LegacySurcharge) v = in_.nextReal();
+
+    GridTable& s = t_.SurchargeTable;
+    if (is_.surchargeTable) {
+      s.setRowCount(count());
+      if (!longTerm) d_.ApplySurcharge = s.rowCount() > 0;
+      for (int r = 0; r < s.rowCount(); ++r) {
+        s.setInteger(col::kSurchargeType, r, in_.nextInteger());
+        s.setReal(col::kSurchargeMagnitude, r, in_.nextReal());
+        s.setReal(col::kSurchargeDistance, r, in_.nextReal());
+        s.setReal(col::kSurchargeWidth, r, in_.nextReal());
+      }
+    } else if (d_.LegacySurcharge[kLegacyDistance] > 0) {
+      // The single surcharge set of older files becomes three rows.
+      s.setRowCount(3);
+      const double magnitudes[3] = {d_.LegacySurcharge[kLegacyPointLoad], d_.LegacySurcharge[kLegacyLineLoad],
+                                    d_.LegacySurcharge[kLegacyStripLoad]};
+      for (int r = 0; r < 3; ++r) {
+        s.setInteger(col::kSurchargeType, r, r + 1);
+        s.setReal(col::kSurchargeMagnitude, r, magnitudes[r]);
+        s.setReal(col::kSurchargeDistance, r, d_.LegacySurcharge[kLegacyDistance]);
+        s.setReal(col::kSurchargeWidth, r, d_.LegacySurcharge[kLegacyStripWidth]);
+      }
+      d_.ApplySurcharge = true;
+    }
+
+    layers(longTerm ? t_.LongSoil : t_.NewSoil, longTerm);
+  }
+
+  void layers(GridTable& soil, bool longTerm) {
+    soil.setRowCount(count());
+    double bottom = 0;
+    for (int r = 0; r < soil.rowCount(); ++r) {
+      const int type = in_.nextInteger();
+      const double depth = in_.nextReal();
+      soil.setInteger(col::kSoilType, r, type);
+      if (is_.layerThickness) {
+        bottom += depth;
+        soil.setReal(col::kSoilDepth, r, bottom);
+      } else {
+        soil.setReal(col::kSoilDepth, r, depth / feet());
+      }
+      GridTable* params = soil.subTable(col::kSoilParameters, r);
+      if (params) params->setRowCount(params->minRows());
+      if (is_.layerThickness) {
+        thicknessParameterLine(type, params);
+      } else {
+        parameterLine(type, params, 0, longTerm);
+        parameterLine(type, params, 1, longTerm);
+      }
+    }
+  }
+
+  void parameterLine(int type, GridTable* params, int row, bool longTerm) {
+    const SoilParameterItems* items = soilParameterItems(type);
+    const bool rock = type == kStrongRock || type == kWeakRock;
+    for (int k = 0; k < 6; ++k) {
+      const double v = in_.nextReal();
+      if (items == nullptr || (longTerm && k == 5 && !rock)) continue;
+      const SoilParameterItem item = (*items)[static_cast<size_t>(k)];
+      if (!cellExists(params, item.column, row)) continue;
+      params->setReal(item.column, row, v / writtenParameterFactor(item.conversion, d_.UnitSystem));
+    }
+  }
+
+  // The oldest layout: one line of five values for both rows, unconverted.
+  void thicknessParameterLine(int type, GridTable* params) {
+    const SoilParameterItems* items = soilParameterItems(type);
+    for (int k = 0; k < 5; ++k) {
+      const double v = in_.nextReal();
+      if (items == nullptr) continue;
+      const int column = (*items)[static_cast<size_t>(k)].column;
+      for (int row = 0; row < 2; ++row)
+        if (cellExists(params, column, row)) params->setReal(column, row, v);
+    }
+  }
+
+  void pyCurveSets() {
+    GridTable& sets = t_.PYCurves2;
+    for (int r = 0; r < sets.rowCount(); ++r) {
+      sets.setInteger(col::kSetNode, r, in_.nextInteger());
+      const int points = count();
+      sets.setReal(col::kSetPMultiplier, r, is_.setMultipliers ? in_.nextReal() : 1.0);
+      sets.setReal(col::kSetYMultiplier, r, is_.setMultipliers ? in_.nextReal() : 1.0);
+      pointRows(sets.subTable(col::kSetCurve, r), points);
+    }
+  }
+
+  void momentEISets() {
+    GridTable& sets = t_.MEICurves2;
+    for (int r = 0; r < sets.rowCount(); ++r) {
+      sets.setInteger(col::kEIFrom, r, in_.nextInteger());
+      sets.setInteger(col::kEITo, r, in_.nextInteger());
+      const int points = count();
+      pointRows(sets.subTable(col::kEIData, r), points);
+    }
+  }
+
+  // Two reals per point into columns 0 and 1 of the curve table.
+  void pointRows(GridTable* curve, int points) {
+    if (curve) curve->setRowCount(points);
+    for (int p = 0; p < points; ++p) {
+      const double x = in_.nextReal();
+      const double y = in_.nextReal();
+      if (curve == nullptr) continue;
+      curve->setReal(0, p, x);
+      curve->setReal(1, p, y);
+    }
+  }
+
+  static bool cellExists(const GridTable* t, int column, int row) {
+    return t != nullptr && column >= 0 && column < t->columnCount() && row < t->rowCount();
+  }
+
+  // A count item: negative counts as 0; a count beyond the file's lines
+  // cannot be satisfied and is capped so that no table grows without bound.
+  int count() { return std::clamp(in_.nextInteger(), 0, maxCount_); }
+
+  void skipBlankLines() {
+    while (!in_.atEnd() && in_.itemCount() == 0) in_.restOfLine();
+  }
+
+  double feet() const { return english_ ? 12.0 : 1.0; }
+
+  TWordReader& in_;
+  TProgramData& d_;
+  TProjectTables& t_;
+  LayoutTraits is_;
+  int maxCount_;
+  bool english_ = true;
+};
+
+}  // namespace
+
+int layoutForFilterIndex(int filterIndex) {
+  if (filterIndex >= kLayoutCurrent && filterIndex <= kLayout20) return filterIndex;
+  return filterIndex > kLayout20 ? int(kLayout20) : int(kLayoutCurrent);
+}
+
+int layoutForExtension(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  if (ext == ".mr4d") return kLayout2013;
+  if (ext == ".mrd") return kLayout30;
+  return kLayoutCurrent;
+}
+
+std::string readProjectText(std::string_view text, TProgramData& data, TProjectTables& tables, int layout) {
+  std::string message;
+  try {
+    TWordReader in = TWordReader::fromText(text);
+    const int lines = static_cast<int>(std::min<size_t>(splitTextLines(text).size(), GridTable::kMaxRowCount));
+    BlockReader(in, data, tables, layoutForFilterIndex(layout), lines).read();
+  } catch (const MessageError& e) {
+    message = e.what();
+  }
+  tables.fillToMinimumRows();
+  return message;
+}
+
+std::string readProjectFile(const std::string& path, TProgramData& data, TProjectTables& tables, int layout) {
+  std::string text;
+  if (!readWholeFile(path, text)) {
+    tables.fillToMinimumRows();
+    return "Cannot open file \"" + path + "\"";
+  }
+  return readProjectText(text, data, tables, layout);
+}
+
+}  // namespace murena

@@ -1,0 +1,240 @@
+#include "frontend/project/project.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "common/data_file_layout.h"
+#include "frontend/project/atomic_file.h"
+#include "frontend/project/data_file_reader.h"
+#include "frontend/project/data_file_writer.h"
+#include "frontend/project/file_errors.h"
+#include "frontend/project/project_units.h"
+#include "frontend/project/stage_file_names.h"
+#include "frontend/project/staged_file_text.h"
+#include "frontend/entry/text_lines.h"
+#include "frontend/project/crlf_text.h"
+
+namespace murena {
+namespace fs = std::filesystem;
+
+TProject::TProject(TProjectTables& tables) : tables_(tables) { newProject(); }
+
+void TProject::clearModified() {
+  modified_ = false;
+  tables_.clearModified();
+}
+
+void TProject::resetData() {
+  data_ = std::make_unique<TProgramData>();
+  tables_.resetToDefaults();
+  tables_.setUnits(data_->UnitSystem);
+}
+
+void TProject::newProject() {
+  resetData();
+  clearModified();
+}
+
+std::string TProject::open(const std::string& path, int layout) {
+  resetData();
+  data_->FileName = path;
+  std::string message = readProjectFile(path, *data_, tables_, layout);
+  if (data_->StageCount > 1) {
+    const int count = data_->StageCount;
+    try {
+      deleteStageFiles(1, layout::kMaxStages);
+      std::string text;
+      readWholeFile(path, text);
+      const auto stages = splitStagedLines(splitTextLines(text));
+      for (size_t k = 0; k < stages.size(); ++k)
+        writeFileAtomically(stageFileName(path, static_cast<int>(k) + 1), joinCrLfLines(stages[k]));
+      // Older layouts are converted stage by stage into the current one.
+      if (layoutForFilterIndex(layout) != kLayoutCurrent) {
+        for (int k = 1; k <= count; ++k) {
+          data_->CurrentStage = k;
+          const std::string stageMessage = loadStageFile(layout);
+          if (message.empty()) message = stageMessage;
+          data_->StageCount = count;
+          storeCurrentStage();
+        }
+      }
+      data_->CurrentStage = 1;
+      const std::string stageMessage = loadCurrentStage();
+      if (message.empty()) message = stageMessage;
+    } catch (const EProjectWriteError& e) {
+      if (message.empty()) message = e.what();
+    }
+  }
+  clearModified();
+  return message;
+}
+
+void TProject::save() {
+  TProgramData& d = *data_;
+  std::string text;
+  if (d.StageCount >= 2) {
+    storeCurrentStage();
+    text = assembleStagedFile(d.FileName, d.StageCount);
+  } else {
+    text = dataFileText(d, tables_);
+  }
+  writeFileAtomically(d.FileName, text);
+  clearModified();
+}
+
+void TProject::saveAs(const std::string& path) {
+  TProgramData& d = *data_;
+  if (d.StageCount < 2) {
+    writeFileAtomically(path, dataFileText(d, tables_));
+    d.FileName = path;
+    clearModified();
+    return;
+  }
+  // The current stage is stored first, so that the file saved is what the
+  // user sees, as with Save.
+  storeCurrentStage();
+  writeFileAtomically(path, assembleStagedFile(d.FileName, d.StageCount));
+  const std::string oldName = d.FileName;
+  d.FileName = path;
+  d.StageFileName = stageFileName(path, d.CurrentStage);
+  std::string failure;
+  for (int k = 1; k <= d.StageCount; ++k) {
+    const std::string from = stageFileName(oldName, k);
+    const std::string to = stageFileName(path, k);
+    if (from == to) continue;
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (ec && failure.empty()) failure = "Error renaming " + from + " to " + to + ": " + ec.message();
+  }
+  clearModified();
+  if (!failure.empty()) throw EProjectWriteError(failure);
+}
+
+void TProject::setUnitSystem(int system) {
+  switchUnitSystem(*data_, tables_, system);
+  modified_ = true;
+}
+
+std::string TProject::windowCaption() const {
+  std::string name = fs::path(data_->FileName).filename().string();
+  if (!name.empty()) name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  return std::string("MURENA ") + layout::kVersionText + " - " + name;
+}
+
+// ------------------------------------------------------------------ stages
+
+void TProject::storeCurrentStage() {
+  TProgramData& d = *data_;
+  d.StageFileName = stageFileName(d.FileName, d.CurrentStage);
+  writeFileAtomically(d.StageFileName, stageFileText(d, tables_, d.CurrentStage));
+}
+
+std::string TProject::loadCurrentStage() { return loadStageFile(kLayoutCurrent); }
+
+// The stage file is read like a data file into a fresh project that keeps
+// the file name and the stage state.
+std::string TProject::loadStageFile(int layout) {
+  TProgramData& d = *data_;
+  d.StageFileName = stageFileName(d.FileName, d.CurrentStage);
+  if (!fs::exists(d.StageFileName)) return {};
+  const TProgramData kept = d;
+  resetData();
+  TProgramData& n = *data_;
+  n.FileName = kept.FileName;
+  n.StageFileName = kept.StageFileName;
+  const std::string message = readProjectFile(kept.StageFileName, n, tables_, layout);
+  n.StageCount = kept.StageCount;
+  n.CurrentStage = kept.CurrentStage;
+  n.LongTermAnalysis = false;
+  clearModified();
+  return message;
+}
+
+void TProject::deleteStageFiles(int from, int to) const {
+  for (int k = from; k <= to; ++k) {
+    std::error_code ec;
+    fs::remove(stageFileName(data_->FileName, k), ec);
+  }
+}
+
+std::string TProject::switchToStage(int stage) {
+  TProgramData& d = *data_;
+  if (stage == d.CurrentStage || stage < 1 || stage > d.StageCount) return {};
+  const bool wasModified = isModified();
+  storeCurrentStage();
+  data_->CurrentStage = stage;
+  const std::string message = loadCurrentStage();
+  if (wasModified) modified_ = true;
+  return message;
+}
+
+void TProject::updateCurrentStage() {
+  const bool wasModified = isModified();
+  storeCurrentStage();
+  if (wasModified) modified_ = true;
+}
+
+bool TProject::canCopyPreviousStage() const { return data_->StageCount > 1 && data_->CurrentStage > 1; }
+
+std::string TProject::copyPreviousStageQuestion() const {
+  const int k = data_->CurrentStage;
+  return "Do you want to copy all information from Stage " + std::to_string(k - 1) + " to Stage " +
+         std::to_string(k);
+}
+
+std::string TProject::copyPreviousStage() {
+  if (!canCopyPreviousStage()) return {};
+  const int k = data_->CurrentStage;
+  data_->CurrentStage = k - 1;
+  const std::string message = loadCurrentStage();
+  data_->CurrentStage = k;
+  storeCurrentStage();
+  // The data file no longer matches the stage files.
+  modified_ = true;
+  return message;
+}
+
+std::string TProject::setStageCount(int count) {
+  const int n = count < 1 ? 1 : (count > layout::kMaxStages ? int(layout::kMaxStages) : count);
+  const int c = data_->StageCount;
+  std::string message;
+  if (n > 1 && n != c) {
+    // Keep unsaved edits of the current stage, and never take stale stage
+    // files of an unstaged project for its data.
+    if (c > 1)
+      storeCurrentStage();
+    else
+      deleteStageFiles(1, layout::kMaxStages);
+  }
+  data_->StageCount = n;
+  if (n == 1 || c == 1 || n < c) data_->CurrentStage = 1;
+  if (n == 1) {
+    deleteStageFiles(1, layout::kMaxStages);
+    data_->StageFileName.clear();
+    if (c != 1) modified_ = true;
+    return message;
+  }
+  if (n != c) {
+    const int s = data_->CurrentStage;
+    for (int k = 1; k <= n; ++k) {
+      data_->CurrentStage = k;
+      const std::string stageMessage = loadCurrentStage();
+      if (message.empty()) message = stageMessage;
+      data_->StageCount = n;
+      storeCurrentStage();
+    }
+    data_->CurrentStage = s;
+    const std::string stageMessage = loadCurrentStage();
+    if (message.empty()) message = stageMessage;
+    modified_ = true;
+  }
+  deleteStageFiles(n + 1, layout::kMaxStages);
+  return message;
+}
+
+std::string TProject::statusBarText() const {
+  if (data_->StageCount <= 1) return {};
+  return "Construction Stage Number: " + std::to_string(data_->CurrentStage);
+}
+
+}  // namespace murena

@@ -31,9 +31,15 @@ StrongRockCurve strongRockCurve(double qu, double b, double gammaAvg, double xa,
   return r;
 }
 
+namespace {
+
+// Deflections of the weak-rock curve as multiples of yrm.
+constexpr double kDeflectionFactors[kSidePoints] = {0.0005, 0.001, 0.003, 0.006, 0.009, 0.02, 0.04, 0.06, 0.08,
+                                                    0.1,    0.25,  0.5,   0.75,  1.0,   4.0,  8.0,  12.0};
+
+}  // namespace
+
 WeakRockCurve weakRockCurve(const WeakRockInput& in) {
-  static constexpr double kDeflectionFactors[kSidePoints] = {
-      0.0005, 0.001, 0.003, 0.006, 0.009, 0.02, 0.04, 0.06, 0.08, 0.1, 0.25, 0.5, 0.75, 1.0, 4.0, 8.0, 12.0};
   WeakRockCurve r;
   const double b = in.b;
   r.alphaR = 1.0 - 0.0066667 * in.rqd;

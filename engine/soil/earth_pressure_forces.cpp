@@ -50,7 +50,7 @@ void layerForces(EarthPressureModule& m, int L) {
   const double gammaEff = p.drained && p.belowWater ? p.unitWeight - m.gammaW : p.unitWeight;
   p.forceOverburden = p.sigmaV * p.Ka * t * MF + surchargeShare(m, p);
   p.forceWeight = 0.5 * gammaEff * t * t * p.Ka * MF;
-  p.forceCohesion = 0.0 - 2.0 * p.cohesion * p.sqrtKa * t * MF;  // +0 without cohesion
+  p.forceCohesion = -(2.0 * p.cohesion * p.sqrtKa * t * MF);
   p.depthUniform = p.topDepth + t / 2.0;
   p.depthTriangle = p.topDepth + 2.0 * t / 3.0;
   if (p.forceOverburden + p.forceCohesion < 0.0) {

@@ -142,7 +142,7 @@ TEST_F(ReportLayout, OverburdenCoefficientAndForceHeadings) {
   EXPECT_EQ(lines[f + 3], "       LAYER    PA1     Z1       PA2     Z2         PA3     Z3        PA4");
   EXPECT_EQ(lines[f + 4], "        NO  LBS/IN**2   IN   LBS/IN**2   IN     LBS/IN**2   IN     LBS/IN**2");
   EXPECT_EQ(lines[f + 5], "");
-  EXPECT_EQ(lines[f + 6], "       1       0.00  60.00     168.00  80.00       0.00  -0.00       0.00");
+  EXPECT_EQ(lines[f + 6], "       1       0.00  60.00     168.00  80.00      -0.00  -0.00       0.00");
 }
 
 }  // namespace

@@ -81,6 +81,21 @@ std::string cantileverDataFile() {
   return f.str();
 }
 
+// A wall whose excavation (600 in) lies below the bottom of its only soil
+// layer (480 in): the earth-pressure module stops the run with a stop code,
+// so the report never reaches "END OF ANALYSIS".
+std::string stoppingDataFile() {
+  return "Wall dug below the soil profile\r\n"
+         "1 0\t1\t0\t2\t0 0 1 0 0\r\n"
+         "120 6\t10\t1E-5\t600\t12\r\n"
+         "0\t120\t1\t5.3E9\r\n"
+         "0\r\n0\r\n"
+         "600\t12\t12\t999\t999\t1\t1\t0\r\n"
+         "0\t0\t0\t0\t0\t0\r\n"
+         "0\r\n1\r\n4 480 \r\n0.0637 0.0  30 0.0  25 0 \r\n0.0637 0.0  30 0.0  25 0 \r\n"
+         "0\r\n";
+}
+
 // A flat JSON object of strings, numbers, booleans and nulls.
 struct JsonValue {
   enum Kind { kString, kNumber, kBool, kNull } kind = kNull;
@@ -232,19 +247,35 @@ TEST_F(MurenaRunTest, UsageErrorsExitWithTwo) {
   }
 }
 
-TEST_F(MurenaRunTest, MissingFileIsAFailedRunNotACrash) {
-  fs::path missing = dir_ / "nowhere.mr5d";
-  ProcessResult r = runRunner({missing.string()}, dir_);
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("no such data file"), std::string::npos) << r.err;
-  EXPECT_NE(r.out.find(missing.string()), std::string::npos) << r.out;
+TEST_F(MurenaRunTest, FilesThatCannotRunAreFailedRunsNotCrashes) {
+  // The engine keeps 255 characters of each path: a longer one would send
+  // its output files elsewhere, so the runner refuses it.
+  fs::path deep = dir_ / std::string(250, 'd');
+  fs::create_directories(deep);
+  fs::copy_file(wall_, deep / "w.mr5d");
+  struct Case {
+    fs::path file;
+    const char* message;
+  };
+  const Case cases[] = {
+      {dir_ / "nowhere.mr5d", "no such data file"},
+      {dir_, "not a regular file"},
+      {deep / "w.mr5d", "longer than 255 characters"},
+  };
+  for (const Case& c : cases) {
+    ProcessResult r = runRunner({c.file.string()}, dir_);
+    EXPECT_EQ(r.exitCode, 1) << c.file;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find(c.message), std::string::npos) << r.out;
 
-  ProcessResult json = runRunner({"--json", missing.string()}, dir_);
-  EXPECT_EQ(json.exitCode, 1);
-  JsonObject object;
-  ASSERT_TRUE(FlatJsonParser(json.out).parse(object)) << json.out;
-  EXPECT_FALSE(object["ok"].flag);
-  EXPECT_EQ(object["error"].kind, JsonValue::kString);
+    ProcessResult json = runRunner({"--json", c.file.string()}, dir_);
+    EXPECT_EQ(json.exitCode, 1) << c.file;
+    JsonObject object;
+    ASSERT_TRUE(FlatJsonParser(json.out).parse(object)) << json.out;
+    EXPECT_FALSE(object["ok"].flag);
+    EXPECT_NE(object["error"].text.find(c.message), std::string::npos) << json.out;
+  }
+  EXPECT_FALSE(fs::exists(deep / "w.mr5o"));
 }
 
 TEST_F(MurenaRunTest, GoodRunPrintsItsSummaryAndRestoresTheDirectory) {
@@ -313,6 +344,24 @@ TEST_F(MurenaRunTest, JsonGivesOneObjectPerFileInOrder) {
     EXPECT_GE(good[depth].number, 0.0) << depth;
     EXPECT_LE(good[depth].number, 240.0) << depth;
   }
+}
+
+TEST_F(MurenaRunTest, RunThatStopsEarlyFailsAndTheOthersStillRun) {
+  fs::path stopping = dir_ / "stopping.mr5d";
+  std::ofstream(stopping, std::ios::binary) << stoppingDataFile();
+  ProcessResult r = runRunner({"--json", stopping.string(), wall_.string()}, dir_);
+  EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+  std::vector<std::string> objects = lines(r.out);
+  ASSERT_EQ(objects.size(), 2u) << r.out;
+  JsonObject stopped, good;
+  ASSERT_TRUE(FlatJsonParser(objects[0]).parse(stopped)) << objects[0];
+  ASSERT_TRUE(FlatJsonParser(objects[1]).parse(good)) << objects[1];
+  EXPECT_FALSE(stopped["ok"].flag);
+  EXPECT_FALSE(stopped["endOfAnalysis"].flag);
+  EXPECT_EQ(stopped["iterations"].kind, JsonValue::kNull);
+  EXPECT_NE(stopped["error"].text.find("END OF ANALYSIS"), std::string::npos) << objects[0];
+  EXPECT_TRUE(fs::exists(dir_ / "stopping.mr5o")) << "the report written before the stop stays";
+  EXPECT_TRUE(good["ok"].flag) << "a stop in one run leaves the next run untouched";
 }
 
 TEST_F(MurenaRunTest, EveryExampleReachesTheEndOfAnalysis) {

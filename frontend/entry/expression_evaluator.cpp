@@ -68,23 +68,18 @@ bool endsWithFunctionName(const std::string& operand) {
   return false;
 }
 
-// True when the operand so far is a decimal mantissa followed by "E", so
-// that a following sign belongs to the exponent (1E-5 is a number).
+// True when the operand so far ends in a decimal mantissa followed by "E",
+// so that a following sign belongs to the exponent: 1E-5 is a number, also
+// after a function name ("sqrt1E-5", as a parenthesis value is written).
 bool endsWithMantissaExponent(const std::string& operand) {
   if (operand.empty() || (operand.back() != 'e' && operand.back() != 'E')) return false;
-  size_t i = 0;
-  while (i < operand.size() && operand[i] == '-') ++i;
+  const size_t first = operand.find_first_not_of('-');
+  if (first != std::string::npos && operand[first] == '$') return false;  // hexadecimal digits
+  size_t i = operand.size() - 1;
   size_t digits = 0;
-  bool point = false;
-  for (; i + 1 < operand.size(); ++i) {
-    const char c = operand[i];
-    if (c >= '0' && c <= '9') {
-      ++digits;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
+  while (i > 0 && ((operand[i - 1] >= '0' && operand[i - 1] <= '9') || operand[i - 1] == '.')) {
+    if (operand[i - 1] != '.') ++digits;
+    --i;
   }
   return digits > 0;
 }

@@ -74,6 +74,10 @@ int TableRegistry::claimIdentifier() {
   return counter_ < INT_MAX ? counter_++ : counter_;
 }
 
+TableRegistry::~TableRegistry() {
+  for (GridTable* t : tables_) t->registry_ = nullptr;
+}
+
 void TableRegistry::remove(GridTable* table) {
   tables_.erase(std::remove(tables_.begin(), tables_.end(), table), tables_.end());
 }
@@ -570,11 +574,16 @@ GridTable::GridTable(TableRegistry& registry, GridTable* owner) : registry_(&reg
 
 GridTable::~GridTable() {
   columns_.clear();  // sub-tables leave the registry first
-  registry_->remove(this);
+  if (registry_ != nullptr) registry_->remove(this);
+}
+
+TableRegistry& GridTable::registry() const {
+  if (registry_ == nullptr) throw TableError("Table registry no longer exists");
+  return *registry_;
 }
 
 void GridTable::setIdentifier(int identifier) {
-  if (identifier < 0 || identifier == identifier_) return;
+  if (identifier < 0 || identifier == identifier_ || registry_ == nullptr) return;
   if (GridTable* other = registry_->find(identifier)) other->identifier_ = identifier_;
   identifier_ = identifier;
 }
@@ -696,7 +705,7 @@ void GridTable::setUnits(int system) {
 }
 
 std::unique_ptr<GridTable> GridTable::createFromTemplate(int templateId, int ownerRow) {
-  if (templateId < 0) return nullptr;
+  if (templateId < 0 || registry_ == nullptr) return nullptr;
   const GridTable* source = registry_->find(templateId);
   if (source == nullptr) return nullptr;
   for (const GridTable* t = this; t != nullptr; t = t->owner_)

@@ -50,7 +50,8 @@ class TableRegistry {
   TableRegistry() = default;
   TableRegistry(const TableRegistry&) = delete;
   TableRegistry& operator=(const TableRegistry&) = delete;
-  virtual ~TableRegistry() = default;
+  // Tables still registered are detached (they should not outlive it).
+  virtual ~TableRegistry();
 
   GridTable* find(int identifier) const;  // null when none
   const std::vector<GridTable*>& tables() const { return tables_; }
@@ -360,7 +361,7 @@ class GridTable {
   virtual ~GridTable();
 
   virtual bool isChart() const = 0;
-  TableRegistry& registry() const { return *registry_; }
+  TableRegistry& registry() const;
   virtual const ColumnClassRegistry& columnClasses() const = 0;
 
   // Published properties.
@@ -460,6 +461,7 @@ class GridTable {
   void optionChanged(const TColumn& column, int row);
 
  protected:
+  friend class TableRegistry;
   GridTable(TableRegistry& registry, GridTable* owner);
   // An empty table of the same family, owned by `owner`.
   virtual std::unique_ptr<GridTable> makeTable(GridTable* owner) const = 0;

@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"ln(e)", 1}, ValueCase{"log(1000)", 3}, ValueCase{"2-(-3)", 5},
                       ValueCase{"2---3", -1}, ValueCase{"-(4)", -4}, ValueCase{"-sqrt(4)", -2},
                       ValueCase{"1E-5", 1e-5}, ValueCase{"(0.00001)*2", 2e-5}, ValueCase{"2.5e+3", 2500},
+                      ValueCase{"sqrt(0.0001)", 0.01}, ValueCase{"sqrt(1/400000000)", 0.00005},
+                      ValueCase{"$1E-5", 25}, ValueCase{"2^-2", 0.25},
                       ValueCase{"1&0", 0}, ValueCase{"2&3", 1}, ValueCase{"0|0", 0}, ValueCase{"0|5", 1},
                       ValueCase{"2=2", 1}, ValueCase{"1+1=2", 1}, ValueCase{"2=3", 0}, ValueCase{"3*100", 300}));
 

@@ -5,6 +5,9 @@
 #
 #   sudo tools/run-example.sh [EXAMPLE.mr5d]
 #
+# Only the package installation needs root: started through sudo, the script
+# builds and runs as the user who called sudo, so build/ stays theirs.  Started
+# without sudo, it asks sudo for the installation when packages are missing.
 # The example is copied to build/example-run/ first, so the report (.mr5o),
 # plot data (.mr5p) and run notes (.mr5r) land there, not in examples/.
 set -euo pipefail
@@ -19,11 +22,15 @@ if [ ! -f "$example" ]; then
 fi
 
 tools/install-packages.sh
-cmake --preset release
-cmake --build --preset release -j"$jobs" --target murena-run
 
+as_user=()
+if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+  as_user=(sudo -u "$SUDO_USER" env "MURENA_JOBS=$jobs")
+fi
 output="$root/build/example-run"
-mkdir -p "$output"
-cp "$example" "$output/"
+"${as_user[@]}" cmake --preset release
+"${as_user[@]}" cmake --build --preset release -j"$jobs" --target murena-run
+"${as_user[@]}" mkdir -p "$output"
+"${as_user[@]}" cp "$example" "$output/"
 echo
-build/bin/murena-run "$output/$(basename "$example")"
+"${as_user[@]}" build/bin/murena-run "$output/$(basename "$example")"

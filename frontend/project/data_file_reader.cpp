@@ -115,7 +115,10 @@ class BlockReader {
     d_.MaxDeflection = in_.nextReal();
     d_.DeflectionTolerance = in_.nextReal();
     d_.FreeHeight = in_.nextReal();
-    if (is_.activeWidthOnWallLine) in_.nextReal();  // Wa comes from the soil-and-water record
+    // Wa is taken from the soil-and-water record when the block has one; without
+    // it (user pressure and user curves) the wall line is its only place, and
+    // tiebacks need it.
+    if (is_.activeWidthOnWallLine) d_.ActiveWidth = in_.nextReal();
   }
 
   void restraintRows() {

@@ -68,7 +68,7 @@ ClaySide stiffClayFreeWaterSide(const ClaySoil& s, double xp, double xa, bool co
     const double ratio = y50 > 0.0 ? y / y50 : 0.0;
     double p;
     if (y <= yA) p = 0.5 * pc * std::sqrt(ratio);
-    else if (y <= 6.0 * yA) p = 0.5 * pc * std::sqrt(ratio) - 0.055 * pc * std::pow((y - yA) / yA, 1.25);
+    else if (y <= 6.0 * yA) p = 0.5 * pc * std::sqrt(ratio) - 0.055 * pc * std::pow(std::max((y - yA) / yA, 0.0), 1.25);
     else if (y <= 18.0 * yA) p = residual - (0.0625 / y50) * pc * (y - 6.0 * yA);
     else p = residual - 0.75 * side.As * pc;
     side.points.p[i] = std::min(p, s.k * xp * y);  // the initial straight line

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/report_line.h"
+#include "engine/run_errors.h"
 #include "engine/soil/py_generator_frame.h"
 
 namespace murena {
@@ -137,6 +138,8 @@ void generatePYCurves(RunContext& ctx) {
   const int units = ctx.block.control.units;
   setUnitLabels(ctx.labels, units == 1 ? 1 : (units == 2 ? -1 : 0));
   readGenerationInputs(g);
+  // Every resistance and coefficient is formed per unit of this width.
+  if (!(g.Wp > 0.0)) throw InputError("     ERROR -- WIDTH FOR SOIL RESISTANCE, WP, MUST BE GREATER THAN 0 FOR GENERATED P-Y CURVES");
   buildPYProfile(g);
   writeProfileReport(g);
   writeSoilDataHead(g);

@@ -133,6 +133,12 @@ TEST_F(LoadingTest, UnwritableSoilDataFileIsAnInputError) {
   EXPECT_THROW(loadGeneratedPYCurves(ctx()), InputError);
 }
 
+TEST_F(LoadingTest, ZeroWidthForSoilResistanceIsAnInputError) {
+  ctx().block.soil.pyWidth = 0.0;
+  EXPECT_THROW(loadGeneratedPYCurves(ctx()), InputError);
+  EXPECT_EQ(ctx().block.curves.count, 0);
+}
+
 TEST_F(PYContextTest, NoLayerBelowTheExcavationGivesNoCurves) {
   addInputLayer(1, 40.0, Row{0.04, 5.0, 0.0, 0.01, 100.0, 0.0});
   loadGeneratedPYCurves(ctx());

@@ -45,7 +45,9 @@ void significantDigits(double magnitude, int digits, std::string& mantissa, int&
   exponent = std::atoi(p + 1);
 }
 
-std::string signOf(double value) { return value < 0.0 ? "-" : ""; }
+// Negative values, negative zero included, carry their sign as the classic
+// formatted output does.
+std::string signOf(double value) { return std::signbit(value) ? "-" : ""; }
 
 // Ew.d / Dw.d: 0.ddd x 10^(exponent+1).
 std::string exponentForm(double value, int width, int decimals, char letter) {

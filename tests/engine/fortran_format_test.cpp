@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
         RealCase{'E', 12.5, 10, 3, " 0.125E+02"}, RealCase{'E', 12.5, 12, 3, "   0.125E+02"},
         RealCase{'E', 12.5, 13, 4, "   0.1250E+02"}, RealCase{'E', 12.5, 14, 3, "     0.125E+02"},
         RealCase{'E', 12.5, 15, 4, "     0.1250E+02"}, RealCase{'E', -1.0e-7, 10, 3, "-0.100E-06"},
-        RealCase{'E', 0.0, 10, 3, " 0.000E+00"}, RealCase{'E', 0.001, 10, 3, " 0.100E-02"},
+        RealCase{'E', 0.0, 10, 3, " 0.000E+00"}, RealCase{'E', -0.0, 10, 3, "-0.000E+00"},
+        RealCase{'E', 0.001, 10, 3, " 0.100E-02"},
         RealCase{'E', 0.99951, 10, 3, " 0.100E+01"},   // rounding carries into the exponent
         RealCase{'E', -123456.0, 12, 3, "  -0.123E+06"}, RealCase{'E', 1.0e-120, 10, 3, " 0.100-119"},
         RealCase{'E', -1.0e-7, 9, 3, "-.100E-06"},      // leading zero dropped when one short

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "frontend/project/data_file_reader.h"
+#include "frontend/project/data_file_writer.h"
+#include "frontend/project/project.h"
+#include "temp_folder.h"
+
+namespace murena {
+namespace {
+
+struct MalformedCase {
+  const char* name;
+  const char* text;
+  const char* message;
+};
+
+const char* const kIntegerExpected = "An integer was expected but not found.";
+
+class MalformedFileTest : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedFileTest, GivesTheReadersMessageAndKeepsMinimumRows) {
+  TProjectTables tables;
+  TProject project(tables);
+  EXPECT_EQ(readProjectText(GetParam().text, project.data(), tables, kLayoutCurrent), GetParam().message);
+  for (GridTable* t : tables.projectTables()) EXPECT_GE(t->rowCount(), t->minRows()) << t->caption();
+  forEachTableDeep(tables.NewSoil, [](GridTable& t) { EXPECT_GE(t.rowCount(), t.minRows()) << t.caption(); });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, MalformedFileTest,
+    ::testing::Values(
+        MalformedCase{"Empty", "", "This file either invalid or incomplete."},
+        MalformedCase{"Truncated", "Wall\r\n1 0\t1\t0\t2\t2 0 1 0 0\r\n40 6\r\n", "This file either invalid or incomplete."},
+        MalformedCase{"FractionalInteger", "Wall\r\n1 0\t1\t0\t2\t3.5 0 1 0 0\r\n",
+                      "Error on Line 2 Item 6\nAn integer was expected but not found."},
+        MalformedCase{"WordForInteger", "Wall\r\nEnglish\r\n", "Error on Line 2 Item 1\nAn integer was expected but not found."},
+        MalformedCase{"WordForReal", "Wall\r\n1 0\t1\t0\t2\t2 0 1 0 0\r\n40 6\t1O0\r\n",
+                      "Error on Line 3 Item 3\nA floating point number was expected but not found."},
+        MalformedCase{"HugeCount", "Wall\r\n1 0\t1\t0\t2\t2 0 1 0 0\r\n40 6\t100\t1E-5\t0\t0\r\n0\t1\t1\t0\r\n2000000000\r\n",
+                      "This file either invalid or incomplete."},
+        MalformedCase{"NegativeCounts", "Wall\r\n1 -5\t1\t-1\t0\t0 -2 1 -3 -4\r\n40 6\t100\t1E-5\t0\t0\r\n0\t1\t1\t0\r\n-1\r\n-1\r\n0\r\n",
+                      ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MalformedFile, IntegerWrittenWithZeroFractionIsAccepted) {
+  TProjectTables tables;
+  TProject project(tables);
+  std::string text = dataFileText(project.data(), tables);
+  text.replace(text.find("\r\n0 0\t100"), 5, "\r\n3.0 0\t100");
+  EXPECT_EQ(readProjectText(text, project.data(), tables, kLayoutCurrent), "");
+  EXPECT_EQ(project.data().NodeCount, 3);
+}
+
+TEST(MalformedFile, TiebackLineWithSixItemsLeavesThePrestressAtZero) {
+  const char* text =
+      "Wall\r\n1 0\t1\t0\t0\t0 0 1 0 2\r\n40 6\t100\t1E-5\t0\t12\r\n0\t40\t1\t5E9\r\n0\r\n0\r\n"
+      "5\t1.5\t29000000\t15\t15\t8\r\n"
+      "6\t1.5\t29000000\t15\t15\t8\t1200\r\n0\r\n";
+  TProjectTables tables;
+  TProject project(tables);
+  ASSERT_EQ(readProjectText(text, project.data(), tables, kLayoutCurrent), "");
+  EXPECT_TRUE(project.data().ApplyTiebacks);
+  ASSERT_EQ(tables.TiebackTable1.rowCount(), 2);
+  EXPECT_EQ(tables.TiebackTable1.real(col::kTiebackSpacing, 0), 8);
+  EXPECT_EQ(tables.TiebackTable1.real(col::kTiebackPrestress, 0), 0);
+  EXPECT_EQ(tables.TiebackTable1.real(col::kTiebackDepth, 1), 6);
+  EXPECT_EQ(tables.TiebackTable1.real(col::kTiebackPrestress, 1), 1200);
+}
+
+// The project stays open under the file's name with what was read.
+TEST(MalformedFile, OpeningKeepsWhatWasReadUnderTheFilesName) {
+  testing_support::TempFolder folder;
+  const std::string path = folder.file("Broken.mr5d");
+  testing_support::writeText(path, "Broken wall\r\n1 0\t1\t0\t2\t2 0 1 0 0\r\n40 6\t100\t1E-5\t0\t0\r\n0\t40\tx\r\n");
+  TProjectTables tables;
+  TProject project(tables);
+  EXPECT_EQ(project.open(path, kLayoutCurrent), "Error on Line 4 Item 3\n" + std::string(kIntegerExpected));
+  EXPECT_EQ(project.data().FileName, path);
+  EXPECT_EQ(project.data().Title, "Broken wall");
+  EXPECT_EQ(project.data().NodeCount, 40);
+  EXPECT_EQ(tables.PileSect.rowCount(), 1);
+  EXPECT_EQ(tables.PileSect.integer(col::kSectTo, 0), 40);
+  EXPECT_EQ(tables.PYMod.rowCount(), 2);
+  EXPECT_FALSE(project.isModified());
+}
+
+TEST(MalformedFile, MissingFileIsReported) {
+  TProjectTables tables;
+  TProject project(tables);
+  EXPECT_EQ(project.open("/nonexistent/Wall.mr5d", kLayoutCurrent), "Cannot open file \"/nonexistent/Wall.mr5d\"");
+  EXPECT_EQ(tables.NewSoil.rowCount(), 1);
+}
+
+}  // namespace
+}  // namespace murena

@@ -1,24 +1,11 @@
 #include "frontend/entry/word_reader.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "frontend/entry/general_format.h"
 #include "frontend/entry/text_lines.h"
 
 namespace murena {
-
-bool readWholeFile(const std::string& path, std::string& content) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return false;
-  content = buffer.str();
-  return true;
-}
 
 namespace {
 

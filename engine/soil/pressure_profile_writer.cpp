@@ -94,7 +94,8 @@ void writePressureProfile(EarthPressureModule& m) {
   if (!(counted <= kMaxProfilePoints) || !(aboveExcavation <= kMaxProfilePoints))
     stopBlock(m.report, "     ERROR -- THE EARTH PRESSURE PROFILE NEEDS MORE THAN " + std::to_string(kMaxProfilePoints) +
                             " POINTS");
-  const int countedPoints = std::max(1, static_cast<int>(counted));
+  // A wall tip above the last layer top can make the count negative.
+  const int countedPoints = counted < 1.0 ? 1 : static_cast<int>(counted);
   const int lastAbove = static_cast<int>(aboveExcavation);
   // Points below those the engine reads are not made.
   const int needed = std::max(countedPoints, lastAbove);

@@ -69,6 +69,18 @@ TEST_F(Profile, ProfileEndingAboveTheTipCountsOnlyTheLinesWritten) {
   EXPECT_EQ(file.back().depth, 200.0);
 }
 
+TEST_F(Profile, LayersBelowTheTipAreCountedOutOfTheFile) {
+  wall(10, 6.0, 40.0);  // tip at 60, above the top of the last layer
+  layer(4, 100.0, 0.07, 0.0, 30.0);
+  layer(4, 300.0, 0.07, 0.0, 30.0);
+  runModule();
+  int count = 0;
+  auto file = readProfileFile(&count);
+  EXPECT_EQ(count, 61);
+  ASSERT_EQ(file.size(), 61u);
+  EXPECT_EQ(file.back().depth, 60.0);
+}
+
 TEST_F(Profile, SurfaceSurchargeIsSplitOffAsTheSurchargeShare) {
   wall(40, 6.0, 120.0);
   ctx->block.soil.surfaceSurcharge = 1.0;

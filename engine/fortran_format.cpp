@@ -1,7 +1,7 @@
 #include "engine/fortran_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace murena::fmt {
@@ -18,14 +18,16 @@ std::string fit(const std::string& text, int width) {
 // Exponent part: letter, sign and two digits; a three-digit exponent drops
 // the letter (+ddd).
 std::string exponentText(int exponent, char letter) {
-  char buf[16];
   int magnitude = std::abs(exponent);
   char sign = exponent < 0 ? '-' : '+';
-  if (magnitude <= 99)
-    std::snprintf(buf, sizeof buf, "%c%c%02d", letter, sign, magnitude);
-  else
-    std::snprintf(buf, sizeof buf, "%c%03d", sign, magnitude);
-  return buf;
+  std::string text;
+  if (magnitude <= 99) {
+    text = {letter, sign, static_cast<char>('0' + magnitude / 10), static_cast<char>('0' + magnitude % 10)};
+  } else {
+    text = {sign, static_cast<char>('0' + magnitude / 100), static_cast<char>('0' + magnitude / 10 % 10),
+            static_cast<char>('0' + magnitude % 10)};
+  }
+  return text;
 }
 
 // Correctly rounded significant digits of `magnitude` and the decimal
@@ -38,11 +40,13 @@ void significantDigits(double magnitude, int digits, std::string& mantissa, int&
     return;
   }
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", digits - 1, magnitude);
+  auto result = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, digits - 1);
   const char* p = buf;
-  for (; *p && *p != 'e'; ++p)
+  for (; p != result.ptr && *p != 'e'; ++p)
     if (*p >= '0' && *p <= '9') mantissa.push_back(*p);
-  exponent = std::atoi(p + 1);
+  int e = 0;
+  if (p != result.ptr) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, e);
+  exponent = e;
 }
 
 // Negative values, negative zero included, carry their sign as the classic
@@ -77,8 +81,9 @@ std::string Im(long long value, int width, int minDigits) {
 std::string F(double value, int width, int decimals) {
   if (!std::isfinite(value)) return stars(width);
   char buf[512];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  std::string text = buf;
+  auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return stars(width);
+  std::string text(buf, result.ptr);
   if (static_cast<int>(text.size()) > width) {
     size_t zero = text[0] == '-' ? 1 : 0;
     if (text.size() > zero + 1 && text[zero] == '0' && text[zero + 1] == '.') text.erase(zero, 1);

@@ -1,7 +1,7 @@
 #include "engine/plot_writer.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "engine/report_line.h"
 
@@ -12,8 +12,11 @@ std::string plotInteger(long long value) { return " " + std::to_string(value); }
 std::string plotReal(double value) {
   if (!std::isfinite(value)) value = 0.0;
   char buf[64];
-  std::snprintf(buf, sizeof buf, " %.9G", value);
-  return buf;
+  buf[0] = ' ';
+  auto result = std::to_chars(buf + 1, buf + sizeof buf, value, std::chars_format::general, 9);
+  for (char* p = buf; p != result.ptr; ++p)
+    if (*p == 'e') *p = 'E';
+  return std::string(buf, result.ptr);
 }
 
 std::string plotIntegers(std::initializer_list<long long> values) {

@@ -55,16 +55,13 @@ void addSoilSprings(RunContext& ctx, StationVector& QW, StationVector& SW, bool&
         load = s1.intercept + (s2.intercept - s1.intercept) * f;
         stiffness = s1.tangent + (s2.tangent - s1.tangent) * f;
       };
+      // A range contributes half its amount at its two end stations.
       for (int k = a; k <= b; ++k) {
         double load, stiffness;
         contribution(k, load, stiffness);
         QW[k] += load;
         SW[k] += stiffness;
-      }
-      if (D > 0) {
-        for (int k : {a, b}) {
-          double load, stiffness;
-          contribution(k, load, stiffness);
+        if (D > 0 && (k == a || k == b)) {
           QW[k] += -0.5 * load;
           SW[k] += -0.5 * stiffness;
         }

@@ -1,6 +1,9 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed afterwards.
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <atomic>
 #include <filesystem>
@@ -52,5 +55,26 @@ inline std::string withCrLf(const std::string& text) {
   }
   return out;
 }
+
+// While alive, files may not grow beyond `bytes`: writes fail part way as on
+// a full disk (the super-user too).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
 
 }  // namespace murena::testing_support

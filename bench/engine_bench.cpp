@@ -19,22 +19,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The soil and load of a benchmark wall.
+struct WallCase {
+  double pressure = 50.0;        // lbs/in at and below the excavation level
+  double maxDeflection = 20.0;   // in
+  bool softening = false;        // p-y curves that lose resistance past their peak
+};
+
 // A wall of 480 in (English units) cut into `increments` increments, with a
-// user earth pressure rising to 50 lbs/in at the excavation level and staying
+// user earth pressure rising to `pressure` at the excavation level and staying
 // constant below it, and a user p-y curve of seven points at every station:
 // soft above the excavation, stiffer with depth below it.
-std::string wallBlock(const std::string& title, int increments, double freeHeight, int stages, int marker) {
+std::string wallBlock(const std::string& title, int increments, double freeHeight, int stages, int marker,
+                      const WallCase& wall = {}) {
   const double length = 480.0;
   const double h = length / increments;
   std::ostringstream f;
   f << title << "\r\n";
   f << "1 0\t1\t0\t1\t1 " << increments + 1 << " " << stages << " 0 0\r\n";
-  f << increments << " " << h << "\t20\t1E-5\t" << freeHeight << "\t12\r\n";
+  f << increments << " " << h << "\t" << wall.maxDeflection << "\t1E-5\t" << freeHeight << "\t12\r\n";
   f << "0\t" << increments << "\t1\t5.3E9\r\n";
   f << "0\r\n0\r\n";
-  f << "3\r\n0\t0\r\n" << freeHeight << "\t50\r\n" << length << "\t50\r\n";
+  f << "3\r\n0\t0\r\n" << freeHeight << "\t" << wall.pressure << "\r\n" << length << "\t" << wall.pressure << "\r\n";
   const double ys[] = {-2, -0.5, -0.1, 0, 0.1, 0.5, 2};
-  const double shape[] = {1, 0.8, 0.4, 0, -0.4, -0.8, -1};
+  const double hardening[] = {1, 0.8, 0.4, 0, -0.4, -0.8, -1};
+  const double softening[] = {0.2, 0.6, 1, 0, -1, -0.6, -0.2};
+  const double* shape = wall.softening ? softening : hardening;
   for (int node = 0; node <= increments; ++node) {
     double below = std::max(0.0, node * h - freeHeight);
     double scale = 50.0 + 3000.0 * below / 240.0;
@@ -47,6 +57,12 @@ std::string wallBlock(const std::string& title, int increments, double freeHeigh
 
 std::string singleBlockFile(int increments) {
   return wallBlock("Benchmark wall, user p-y curves at every station", increments, 240.0, 1, 0);
+}
+
+// Softening curves under a heavy pressure: the segments keep changing and the
+// block runs the full 100 iterations without closing.
+std::string hundredIterationFile(int increments) {
+  return wallBlock("Benchmark wall, softening p-y curves", increments, 240.0, 1, 0, {150.0, 1.0E6, true});
 }
 
 // Five construction stages, each digging 48 in deeper; markers 1 to 5.
@@ -117,6 +133,14 @@ void BM_SingleBlock(benchmark::State& state) {
   state.SetComplexityN(increments);
 }
 BENCHMARK(BM_SingleBlock)->Arg(80)->Arg(300)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+void BM_HundredIterations(benchmark::State& state) {
+  const int increments = static_cast<int>(state.range(0));
+  RunFolder folder(hundredIterationFile(increments));
+  for (auto _ : state) benchmark::DoNotOptimize(murena::runAnalysis());
+  reportRun(state, folder, increments + 1);
+}
+BENCHMARK(BM_HundredIterations)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void BM_FiveStages(benchmark::State& state) {
   const int increments = static_cast<int>(state.range(0));

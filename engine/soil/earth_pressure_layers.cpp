@@ -60,7 +60,6 @@ void handOver(EarthPressureModule& m, const EarthPressureInput& in) {
   m.overflow = false;
   m.excavationStress = 0.0;
   m.thrust = 0.0;
-  m.pointsWritten = 0;
   m.profile.clear();
 }
 

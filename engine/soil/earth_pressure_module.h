@@ -91,7 +91,6 @@ struct EarthPressureModule {
   int soilFlag = 1;
   double excavationStress = 0.0;
   double thrust = 0.0;        // thrust sum P above the excavation level
-  int pointsWritten = 0;      // point lines in the profile file (count line excluded)
   std::vector<ProfilePoint> profile;  // points 1..N at indices 0..N-1
 };
 

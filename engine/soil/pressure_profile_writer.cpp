@@ -152,7 +152,6 @@ void writePressureProfile(EarthPressureModule& m) {
     file << Line().b(5).E(pt.depth, 10, 3).b(4).E(pt.totalPressure, 10, 3).b(4).E(pt.earthPressure, 10, 3).b(4)
                 .E(pt.surchargePressure, 10, 3).str();
   }
-  m.pointsWritten = written;
 }
 
 }  // namespace murena

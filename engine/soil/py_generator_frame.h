@@ -20,8 +20,11 @@
 //     writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::OneBlank);
 //     ... add this depth's share to g.layers[layer].cumulativeResistance ...
 //   }
-// All state lives in PYGeneration (one per generatePYCurves call); the report
-// is g.ctx.report, the console stream g.console (stderr in a run).
+// All state lives in PYGeneration (one per generatePYCurves call, filled by
+// readGenerationInputs and buildPYProfile); the report is g.ctx.report, the
+// console stream g.console (stderr in a run), the soil-data file g.soilData.
+// Look-ups stop the run (StopCode) where the profile ends; a generator only
+// lets such stops pass.
 #include <array>
 #include <cstdio>
 #include <string>

@@ -104,10 +104,20 @@ void TProject::saveAs(const std::string& path) {
     if (from == to) continue;
     std::error_code ec;
     fs::rename(from, to, ec);
+    if (ec) {  // another file system: copy, then remove the old one
+      ec.clear();
+      if (fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec)) fs::remove(from, ec);
+    }
     if (ec && failure.empty()) failure = "Error renaming " + from + " to " + to + ": " + ec.message();
   }
   clearModified();
   if (!failure.empty()) throw EProjectWriteError(failure);
+}
+
+bool TProject::needsSaveAs() const {
+  std::string ext = fs::path(data_->FileName).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return data_->FileName == kDefaultFileName || ext != ".mr5d";
 }
 
 void TProject::setUnitSystem(int system) {

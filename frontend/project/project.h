@@ -45,6 +45,9 @@ class TProject {
   // Saves under a new name; a staged project's stage files move with it.
   void saveAs(const std::string& path);
 
+  // Save must go through Save As: the default name, or a file of an older layout.
+  bool needsSaveAs() const;
+
   // Switches the unit system, converting values (English <-> SI only).
   void setUnitSystem(int system);
 

@@ -3,6 +3,8 @@
 #include "frontend/project/data_file_reader.h"
 #include "frontend/project/data_file_writer.h"
 #include "frontend/project/project.h"
+#include "frontend/entry/text_lines.h"
+#include "sample_project.h"
 #include "temp_folder.h"
 
 namespace murena {
@@ -89,6 +91,39 @@ TEST(MalformedFile, MissingFileIsReported) {
   TProject project(tables);
   EXPECT_EQ(project.open("/nonexistent/Wall.mr5d", kLayoutCurrent), "Cannot open file \"/nonexistent/Wall.mr5d\"");
   EXPECT_EQ(tables.NewSoil.rowCount(), 1);
+}
+
+}  // namespace
+}  // namespace murena
+
+namespace murena {
+namespace {
+
+// Every prefix of a complete file, and every item replaced by a word, reads
+// to one of the reader's messages and never past them.
+TEST(MalformedFile, EveryTruncationAndCorruptionEndsInAReaderMessage) {
+  TProjectTables source;
+  TProject full(source);
+  testing_support::fillEveryOption(full, 1, false);
+  const std::string text = dataFileText(full.data(), source);
+  const auto lines = splitTextLines(text);
+
+  TProjectTables tables;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    std::string prefix;
+    for (size_t i = 0; i < n; ++i) prefix += lines[i] + "\r\n";
+    TProject project(tables);
+    EXPECT_EQ(readProjectText(prefix, project.data(), tables, kLayoutCurrent), "This file either invalid or incomplete.")
+        << n << " lines";
+  }
+  for (size_t n = 1; n < lines.size(); ++n) {
+    std::string corrupted;
+    for (size_t i = 0; i < lines.size(); ++i) corrupted += (i == n ? "x" + lines[i] : lines[i]) + "\r\n";
+    TProject project(tables);
+    const std::string message = readProjectText(corrupted, project.data(), tables, kLayoutCurrent);
+    if (lines[n] == lines[0]) continue;  // the long-term title is text
+    EXPECT_EQ(message.rfind("Error on Line " + std::to_string(n + 1) + " Item 1\n", 0), 0u) << n << ": " << message;
+  }
 }
 
 }  // namespace

@@ -139,3 +139,22 @@ TEST(TableDefinitions, MalformedDefinitionsFailWithTheStreamMessage) {
 
 }  // namespace
 }  // namespace murena
+
+namespace murena {
+namespace {
+
+TEST(NewProject, DefaultNameAndOlderLayoutsNeedSaveAs) {
+  TProjectTables tables;
+  TProject project(tables);
+  EXPECT_TRUE(project.needsSaveAs());
+  project.data().FileName = "/p/old.mr4d";
+  EXPECT_TRUE(project.needsSaveAs());
+  project.data().FileName = "/p/Wall.mr5d";
+  EXPECT_FALSE(project.needsSaveAs());
+  EXPECT_EQ(project.windowCaption(), "MURENA 2015.5.12 - Wall.mr5d");
+  project.data().FileName = "/p/wall.mr5d";
+  EXPECT_EQ(project.windowCaption(), "MURENA 2015.5.12 - Wall.mr5d");
+}
+
+}  // namespace
+}  // namespace murena

@@ -35,7 +35,19 @@ void TProject::newProject() {
   clearModified();
 }
 
-std::string TProject::open(const std::string& path, int layout) {
+namespace {
+
+// The data file's full path: the run later changes the current directory.
+std::string fullPath(const std::string& path) {
+  std::error_code ec;
+  const fs::path p = fs::absolute(path, ec);
+  return ec ? path : p.string();
+}
+
+}  // namespace
+
+std::string TProject::open(const std::string& file, int layout) {
+  const std::string path = fullPath(file);
   resetData();
   data_->FileName = path;
   std::string message = readProjectFile(path, *data_, tables_, layout);
@@ -82,7 +94,8 @@ void TProject::save() {
   clearModified();
 }
 
-void TProject::saveAs(const std::string& path) {
+void TProject::saveAs(const std::string& file) {
+  const std::string path = fullPath(file);
   TProgramData& d = *data_;
   if (d.StageCount < 2) {
     writeFileAtomically(path, dataFileText(d, tables_));

@@ -1,16 +1,15 @@
 #include "frontend/project/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "frontend/project/file_errors.h"
+#include "temp_folder.h"
 
 namespace murena {
 namespace {
@@ -59,21 +58,10 @@ TEST_F(AtomicFileTest, FailedSaveKeepsTheOldFileAndReportsTheError) {
 TEST_F(AtomicFileTest, WriteFailurePartWayKeepsTheOldFile) {
   const auto path = (dir_ / "Wall.mr5d").string();
   writeFileAtomically(path, "old\r\n");
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 16;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  bool threw = false;
-  try {
-    writeFileAtomically(path, std::string(4096, 'x'));
-  } catch (const EProjectWriteError&) {
-    threw = true;
+  {
+    testing_support::FileSizeLimit limit(16);
+    EXPECT_THROW(writeFileAtomically(path, std::string(4096, 'x')), EProjectWriteError);
   }
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
-  EXPECT_TRUE(threw);
   EXPECT_EQ(slurp(path), "old\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }

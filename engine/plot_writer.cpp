@@ -7,7 +7,11 @@
 
 namespace murena {
 
-std::string plotInteger(long long value) { return " " + std::to_string(value); }
+std::string plotInteger(long long value) {
+  std::string text(1, ' ');
+  text += std::to_string(value);
+  return text;
+}
 
 std::string plotReal(double value) {
   if (!std::isfinite(value)) value = 0.0;

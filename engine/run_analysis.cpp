@@ -127,8 +127,9 @@ std::int32_t runAnalysisWith(RunContext& ctx) {
     if (!inputOpened) throw InputError("     ERROR -- CANNOT OPEN THE INPUT DATA FILE " + ctx.inputPath);
     runBlocks(ctx);
   } catch (const StopCode& stop) {
-    // The soil models end the run at the point of the stop.
-    std::fprintf(stderr, "%s\n", stop.code.c_str());
+    // The soil models end the run at the point of the stop; a stop without
+    // a code prints nothing.
+    if (!stop.code.empty()) std::fprintf(stderr, "%s\n", stop.code.c_str());
     closeFiles(ctx);
     return 0;
   } catch (const AnalysisStop&) {

@@ -13,7 +13,9 @@ namespace murena {
 
 // Store sizes.  Counts beyond them end the run with a message.
 constexpr int kMaxIncrements = 406;        // station arrays hold storage indices 1..413
-constexpr int kStorageSize = kMaxIncrements + 8;  // index 0 unused, 1..413 used
+// Index 0 unused, 1..413 used; one more so that the neighbours of station
+// NN+3 (a slope restraint there, its curvature) stay inside the store.
+constexpr int kStorageSize = kMaxIncrements + 9;
 constexpr int kMaxRestraints = 20;
 constexpr int kMaxTiebacks = 20;
 constexpr int kMaxPYModRows = 50;

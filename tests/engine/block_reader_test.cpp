@@ -78,6 +78,17 @@ TEST(Restraints, SlopeAtTopSetsCodesAroundIt) {
   EXPECT_TRUE(run.reportHas("\n            0        2           NONE         0.100E-02\n"));
 }
 
+TEST(Restraints, SlopeAtTheLastStationOfALongWallStaysInTheStore) {
+  // NN = 406 and a slope at station NN+3: the station below it is the last
+  // index the store must hold, and nothing next to the store may change.
+  auto run = runEngineOn("Long wall\n1 1\t1\t0\t0\t0 0 1 0 0\n406 6\t10\t1E-5\t0\t12\n2\t409\t0\t0\n"
+                         "0\t406\t1\t1E9\n0\n0\n0\n");
+  EXPECT_EQ(run.ctx->block.restraintRecords, 1);
+  EXPECT_EQ(stations(run).code[412], 3);
+  EXPECT_EQ(stations(run).code.at(414), 5);
+  EXPECT_TRUE(run.reportHas("RESULTS -- ITERATION"));
+}
+
 struct StopCase {
   const char* name;
   std::string data;

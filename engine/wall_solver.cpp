@@ -132,11 +132,13 @@ void forwardRecursion(RunContext& ctx, Working& wk) {
         C[k] = -twoH * restraintSlope(blk, m);
         break;
       case 5: {
-        double ratio = G3 != 0.0 ? G / G3 : 0.0;
-        double H5 = 1.0 / (1.0 - (B3 * B[k - 1] + A3 - 1.0) * ratio);
+        // Each term is multiplied by G and then divided by G3, in that order
+        // (a zero G3, from a zero pivot above the slope, drops the terms).
+        auto scaled = [&](double x) { return G3 != 0.0 ? x * G / G3 : 0.0; };
+        double H5 = 1.0 / (1.0 - scaled(B3 * B[k - 1] + A3 - 1.0));
         A[k] = H5 * A[k];
-        B[k] = H5 * (B3 * A[k - 1] * ratio + B[k]);
-        C[k] = H5 * ((B3 * C[k - 1] + twoH * restraintSlope(blk, m) + C3) * ratio + C[k]);
+        B[k] = H5 * (scaled(B3 * A[k - 1]) + B[k]);
+        C[k] = H5 * (scaled(B3 * C[k - 1] + twoH * restraintSlope(blk, m) + C3) + C[k]);
         ++m;
         break;
       }

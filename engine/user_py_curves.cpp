@@ -40,7 +40,9 @@ void readUserCurvesOnly(RunContext& ctx) {
       throw InputError("     ERROR -- P-Y CURVE AT NODE " + std::to_string(node) + " HAS " + std::to_string(count) +
                        " POINTS (2 TO " + std::to_string(kMaxCurvePoints) + " ALLOWED) IN USER P-Y CURVES (RECORD 12), LINE " +
                        std::to_string(ctx.input.lineNumber() - 1));
-    if (node < -3 || node > blk.wall.NN + 3)
+    // Curves below the tip are kept: the solver passes over them.  Above
+    // station -3 there is no store to apply them to.
+    if (node < -3)
       throw InputError("     ERROR -- P-Y CURVE NODE " + std::to_string(node) + " OUTSIDE THE WALL IN USER P-Y CURVES (RECORD 12), LINE " +
                        std::to_string(ctx.input.lineNumber() - 1));
     ctx.plot << plotReal(node * h) + plotInteger(count);

@@ -114,6 +114,22 @@ TEST(WallSolverRuns, DeflectionOffTheCurvesIsFlaggedAndReported) {
   EXPECT_NE(run.notes.find("       YES      "), std::string::npos);
 }
 
+TEST(WallSolverRuns, UserCurveBelowTheTipIsKeptAndPassedOver) {
+  // A curve at node 30 of a 20-increment wall is written to the plot data
+  // and the report but acts on no station.
+  auto wall = [](const std::string& curves, int sets) {
+    return "Deep curve\n3 1\t1\t0\t0\t1 " + std::to_string(sets) +
+           " 1 0 0\n20 1\t100\t1E-9\t0\t1\n3\t20\t0\t0\n0\t20\t1\t1E3\n1\n1\t0\t0\t10\t0\t0\n0\n" + curves + "0\n";
+  };
+  auto withCurve = testing::runEngineOn(wall("30\t3\t1\t1\n-1\t5\n0\t0\n1\t-5\n", 1));
+  auto without = testing::runEngineOn(wall("", 0));
+  EXPECT_EQ(withCurve.ctx->block.curves.count, 1);
+  EXPECT_TRUE(withCurve.reportHas("RESULTS -- ITERATION")) << withCurve.report;
+  EXPECT_NE(withCurve.plot.find(" 3 1\n 30 3\n"), std::string::npos) << withCurve.plot;
+  for (int row = 1; row <= 22; ++row)
+    EXPECT_EQ(withCurve.ctx->results.deflection[row], without.ctx->results.deflection[row]) << row;
+}
+
 TEST(WallSolverRuns, CoupleCorrectsShearAndReaction) {
   // A clamped wall with a couple at station 10: the moment jumps by the couple.
   std::string data =

@@ -163,7 +163,9 @@ IterationCounts backSubstitution(RunContext& ctx, const Working& wk) {
   for (int k = nn + 4; k >= 4; --k) {
     double old = W[k];
     W[k] = wk.A[k] * W[k + 2] + wk.B[k] * W[k + 1] + wk.C[k];
-    if (std::fabs(W[k]) > w.maxDeflection) ++counts.beyondLimit;
+    // A deflection that is not a number (an overflowed solution) counts as
+    // beyond the limit, so that it is never taken for a closed solution.
+    if (!(std::fabs(W[k]) <= w.maxDeflection)) ++counts.beyondLimit;
     if (std::fabs(W[k] - old) > w.tolerance) ++counts.notClosed;
   }
   W[3] = wk.A[3] * W[5] + wk.B[3] * W[4] + wk.C[3];

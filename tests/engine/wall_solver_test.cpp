@@ -130,6 +130,16 @@ TEST(WallSolverRuns, UserCurveBelowTheTipIsKeptAndPassedOver) {
     EXPECT_EQ(withCurve.ctx->results.deflection[row], without.ctx->results.deflection[row]) << row;
 }
 
+TEST(WallSolverRuns, OverflowedSolutionIsNotTakenForAClosedOne) {
+  // Values near the largest double overflow the recursion; the deflections
+  // that are not numbers are reported as beyond the allowable limit.
+  std::string data =
+      "Overflow\n3 1\t1\t0\t0\t0 0 1 0 0\n5 1\t1E300\t1E-9\t0\t1\n2\t0\t0\t1E300\n0\t5\t1\t1E-300\n1\n"
+      "1\t0\t0\t1E300\t1E300\t1E300\n0\n0\n";
+  auto run = testing::runEngineOn(data);
+  EXPECT_TRUE(run.reportHas("\n\n     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***   6  *** STATIONS *****\n")) << run.report;
+}
+
 TEST(WallSolverRuns, CoupleCorrectsShearAndReaction) {
   // A clamped wall with a couple at station 10: the moment jumps by the couple.
   std::string data =

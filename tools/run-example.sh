@@ -14,7 +14,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
-example="${1:-examples/cantilever_user_curves_english.mr5d}"
+example="${1:-examples/cantilever_sand_english.mr5d}"
 jobs="${MURENA_JOBS:-2}"
 if [ ! -f "$example" ]; then
   echo "run-example: no such example: $example" >&2

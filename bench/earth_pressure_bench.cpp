@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_run_folder.h"
 #include "engine/run_analysis.h"
 #include "engine/run_context.h"
 #include "engine/soil/earth_pressure_api.h"
@@ -59,26 +60,6 @@ std::string generatedPressureFile() {
   return f.str();
 }
 
-// A scratch folder that is the current directory while it exists.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "murena-ep-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch folder");
-    path_ = pattern;
-    previous_ = fs::current_path();
-    fs::current_path(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::remove_all(path_, ignored);
-  }
-
- private:
-  fs::path path_, previous_;
-};
-
 // The block data the reader leaves before the earth-pressure phase.
 void prepareBlock(murena::RunContext& ctx) {
   using namespace murena;
@@ -117,7 +98,7 @@ void prepareBlock(murena::RunContext& ctx) {
 }
 
 void BM_GeneratedPressurePhase(benchmark::State& state) {
-  ScratchFolder folder;
+  murena::bench::RunFolder folder("");
   auto ctx = std::make_unique<murena::RunContext>();
   prepareBlock(*ctx);
   for (auto _ : state) {
@@ -131,15 +112,9 @@ void BM_GeneratedPressurePhase(benchmark::State& state) {
 BENCHMARK(BM_GeneratedPressurePhase)->Unit(benchmark::kMicrosecond);
 
 void BM_GeneratedPressureRun(benchmark::State& state) {
-  ScratchFolder folder;
-  std::ofstream("wall.mr5d", std::ios::binary) << generatedPressureFile();
-  std::ofstream("NAMES.dat", std::ios::binary) << "2015.5.12\n\n\n0\nwall.mr5d\nwall.mr5o\nwall.mr5p\nwall.mr5r\n";
+  murena::bench::RunFolder folder(generatedPressureFile());
   for (auto _ : state) benchmark::DoNotOptimize(murena::runAnalysis());
-  std::ifstream report("wall.mr5o");
-  bool ended = false;
-  for (std::string line; std::getline(report, line);) ended = ended || line.rfind("     END OF ANALYSIS", 0) == 0;
-  if (!ended) state.SkipWithError("the run did not reach END OF ANALYSIS");
-  state.counters["stations"] = kIncrements + 1;
+  murena::bench::reportRun(state, folder, kIncrements + 1);
 }
 BENCHMARK(BM_GeneratedPressureRun)->Unit(benchmark::kMillisecond);
 

@@ -13,11 +13,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_run_folder.h"
 #include "engine/run_analysis.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using murena::bench::RunFolder;
+using murena::bench::reportRun;
 
 // The soil and load of a benchmark wall.
 struct WallCase {
@@ -73,56 +77,6 @@ std::string fiveStageFile(int increments) {
     file += wallBlock(title, increments, 48.0 + 48.0 * stage, 5, stage);
   }
   return file;
-}
-
-// A scratch folder holding the data file and "NAMES.dat"; it is the current
-// directory while it exists.
-class RunFolder {
- public:
-  explicit RunFolder(const std::string& dataFile) {
-    std::string pattern = (fs::temp_directory_path() / "murena-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch folder");
-    path_ = pattern;
-    previous_ = fs::current_path();
-    std::ofstream(path_ / "wall.mr5d", std::ios::binary) << dataFile;
-    std::ofstream(path_ / "NAMES.dat", std::ios::binary)
-        << "2015.5.12\n\n\n0\n" << (path_ / "wall.mr5d").string() << "\n" << (path_ / "wall.mr5o").string() << "\n"
-        << (path_ / "wall.mr5p").string() << "\n" << (path_ / "wall.mr5r").string() << "\n";
-    fs::current_path(path_);
-  }
-  ~RunFolder() {
-    std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::remove_all(path_, ignored);
-  }
-
-  // The iteration count of the last results heading of the report.
-  int lastIterations() const {
-    std::ifstream report(path_ / "wall.mr5o");
-    std::string line;
-    int iterations = 0;
-    const std::string heading = "     RESULTS -- ITERATION";
-    while (std::getline(report, line))
-      if (line.rfind(heading, 0) == 0) iterations = std::atoi(line.c_str() + heading.size());
-    return iterations;
-  }
-  // Whether the report reached its end: a benchmark of a failing run is void.
-  bool reachedEnd() const {
-    std::ifstream report(path_ / "wall.mr5o");
-    std::string line;
-    while (std::getline(report, line))
-      if (line.rfind("     END OF ANALYSIS", 0) == 0) return true;
-    return false;
-  }
-
- private:
-  fs::path path_, previous_;
-};
-
-void reportRun(benchmark::State& state, const RunFolder& folder, int stations) {
-  if (!folder.reachedEnd()) state.SkipWithError("the run did not reach END OF ANALYSIS");
-  state.counters["stations"] = stations;
-  state.counters["solver_iterations"] = folder.lastIterations();
 }
 
 void BM_SingleBlock(benchmark::State& state) {

@@ -42,8 +42,9 @@ double pointValue(const PYGeneration& g, double x, int k, Slot slot) {
     // A layer boundary: two rows meet at this depth.
     const double vNext = slotValue(g.strength[k + 1], slot);
     if (slot == Slot::Strength) return vNext < kZeroValue ? vk : vNext;
-    if (vk < kZeroValue) return vNext;
+    // A vanishing value takes the other side's; when both vanish, the upper one.
     if (vNext < kZeroValue) return vk;
+    if (vk < kZeroValue) return vNext;
     return 0.5 * (vk + vNext);
   }
   const StrengthPoint& pPrev = g.strength[k - 1];

@@ -39,6 +39,13 @@ TEST_F(LookupTest, ZeroValuesAtABoundaryGiveTheOtherSide) {
   g().strength[2].frictionAngle = 0.6;
   g().strength[3].frictionAngle = 0.0;
   EXPECT_NEAR(frictionAngleAt(g(), 100.0), 0.6, 1e-12);  // lower is zero: the upper
+  // Both below the zero limit: the upper layer's bottom value.
+  g().strength[2].frictionAngle = -0.2;
+  g().strength[3].frictionAngle = 0.0;
+  EXPECT_DOUBLE_EQ(frictionAngleAt(g(), 100.0), -0.2);
+  g().strength[2].strainSlot = 0.0;
+  g().strength[3].strainSlot = -0.5;
+  EXPECT_DOUBLE_EQ(strainSlotAt(g(), 100.0), 0.0);
 }
 
 TEST_F(LookupTest, BelowTheProfile) {

@@ -14,12 +14,12 @@ namespace {
 // Plane-strain resistance of a continuous wall.
 double continuousWallResistance(const ClaySoil& s, double xa) { return (s.gamma * xa + 2.0 * s.c) * s.b; }
 
-// Secant modulus at the tiny deflection of the curve 0.5 pu (y / y50)^e that
-// is flat at pu beyond yFlat, that is 0.5 pu (y50 / 1.0E-14)^(1 - e) / y50;
-// finite also when y50 is 0.
-double tinyDeflectionModulus(double pu, double y50, double exponent, double yFlat) {
-  const double p = (y50 > 0.0 && kTinyDeflection <= yFlat) ? 0.5 * pu * std::pow(kTinyDeflection / y50, exponent) : pu;
-  return p / kTinyDeflection;
+// Secant modulus at the tiny deflection of the curve 0.5 pu (y / y50)^e:
+// 0.5 pu (y50 / 1.0E-14)^(1 - e) / y50.  Without y50 (no strain given) the
+// curve is flat at pu, and the modulus pu / 1.0E-14 keeps it finite.
+double tinyDeflectionModulus(double pu, double y50, double complementExponent) {
+  if (!(y50 > 0.0)) return pu / kTinyDeflection;
+  return 0.5 * pu * std::pow(y50 / kTinyDeflection, complementExponent) / y50;
 }
 
 constexpr std::array<double, kSidePoints> kSoftClayFactors{0.0,  0.00025, 0.0025, 0.0075, 0.02, 0.04, 0.06, 0.1, 0.15,
@@ -36,12 +36,12 @@ ClaySide softClaySide(const ClaySoil& s, double xp, double xa, bool continuousWa
   side.pu = continuousWall ? continuousWallResistance(s, xa) : Np * s.c * s.b;
   const double y50 = 2.5 * s.eps50 * s.b;
   const double yFlat = 8.0 * y50;
-  side.k0 = tinyDeflectionModulus(side.pu, y50, 1.0 / 3.0, yFlat);
+  side.k0 = tinyDeflectionModulus(side.pu, y50, 2.0 / 3.0);
   for (int i = 0; i < kSidePoints; ++i) {
     const double y = yFlat * kSoftClayFactors[i];
     side.points.y[i] = y;
     if (y < kTinyDeflection) side.points.p[i] = side.k0 * y;
-    else if (y <= yFlat) side.points.p[i] = 0.5 * side.pu * std::cbrt(y / y50);
+    else if (y <= yFlat) side.points.p[i] = 0.5 * side.pu * std::pow(y / y50, 1.0 / 3.0);
     else side.points.p[i] = side.pu;
   }
   return side;
@@ -87,7 +87,7 @@ ClaySide stiffClayNoFreeWaterSide(const ClaySoil& s, double xp, double xa, bool 
   for (size_t i = 0; i < kStiffClayDryFactors.size(); ++i) side.points.y[i] = yFlat * kStiffClayDryFactors[i];
   side.points.y[15] = 18.0 * y50;
   side.points.y[16] = 20.0 * y50;
-  side.k0 = tinyDeflectionModulus(pu, y50, 0.25, yFlat);
+  side.k0 = tinyDeflectionModulus(pu, y50, 0.75);
   for (int i = 0; i < kSidePoints; ++i) {
     const double y = side.points.y[i];
     if (y < kTinyDeflection) side.points.p[i] = side.k0 * y;

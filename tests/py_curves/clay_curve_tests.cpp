@@ -59,10 +59,15 @@ TEST(SoftClayCurve, ZeroStrainGivesZeroDeflectionsAndFiniteValues) {
   EXPECT_GT(side.k0, 0.0);
 }
 
-TEST(SoftClayCurve, TinyDeflectionModulusIsTheSecant) {
-  const ClaySide side = softClaySide(soil(5.0, 0.04, 0.01), 50.0, 50.0, false);
-  const double y50 = 2.5 * 0.01 * 24.0;
-  EXPECT_NEAR(side.k0, 0.5 * side.pu * std::pow(y50 / 1.0e-14, 2.0 / 3.0) / y50, 1e-9 * side.k0);
+TEST(ClayCurves, TinyDeflectionModulusIsTheSecantFormula) {
+  // Also for a strain so small that the whole curve lies below 1.0E-14.
+  for (double eps50 : {0.01, 1.0e-5, 1.0e-17}) {
+    const double y50 = 2.5 * eps50 * 24.0;
+    const ClaySide soft = softClaySide(soil(5.0, 0.04, eps50), 50.0, 50.0, false);
+    EXPECT_NEAR(soft.k0, 0.5 * soft.pu * std::pow(y50 / 1.0e-14, 2.0 / 3.0) / y50, 1e-12 * soft.k0) << eps50;
+    const ClaySide dry = stiffClayNoFreeWaterSide(soil(10.0, 0.04, eps50, 0.0, 8.0), 40.0, 40.0, false);
+    EXPECT_NEAR(dry.k0, 0.5 * dry.pu * std::pow(y50 / 1.0e-14, 0.75) / y50, 1e-12 * dry.k0) << eps50;
+  }
 }
 
 TEST(ClayCurves, ContinuousWallUsesThePlaneStrainResistance) {

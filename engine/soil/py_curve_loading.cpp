@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/distribution.h"
 #include "engine/plot_writer.h"
 #include "engine/report_line.h"
 #include "engine/run_errors.h"
@@ -35,7 +36,7 @@ void readUserCurveSets(RunContext& ctx, int setCount) {
   block.userCurveSetCount = 0;
   for (int c = 1; c <= setCount; ++c) {
     ctx.input.beginRead();
-    const int node = ctx.input.readInt();
+    const int node = readStation(ctx.input);
     const int count = ctx.input.readInt();
     const double pMult = ctx.input.readReal();
     const double yMult = ctx.input.readReal();
@@ -44,7 +45,9 @@ void readUserCurveSets(RunContext& ctx, int setCount) {
     if (count < 2 || count > kMaxCurvePoints)
       throw InputError("     ERROR -- P-Y CURVE AT NODE " + std::to_string(node) + " HAS " + std::to_string(count) +
                        " POINTS (2 TO " + std::to_string(kMaxCurvePoints) + " ALLOWED)" + where);
-    if (node < -3 || node > block.wall.NN + 3)
+    // As for user sets alone: a set below the tip is kept (the solver passes
+    // over it); above station -3 there is no store to apply it to.
+    if (node < -3)
       throw InputError("     ERROR -- P-Y CURVE NODE " + std::to_string(node) + " OUTSIDE THE WALL" + where);
     writeUserCurveSet(ctx, CurveSetRowLayout::kToOnly, node, 0, pMult, yMult, count);
     UserCurveSet& set = block.userSets[c];

@@ -110,6 +110,16 @@ TEST_F(LoadingTest, UserSetsComeFirstAndActAtTheirNodesOnly) {
   EXPECT_LT(findLine(report, "        P-Y CURVES DATA"), static_cast<int>(report.size()));
 }
 
+TEST_F(LoadingTest, UserSetBelowTheTipIsKeptAsWithoutGeneratedCurves) {
+  ctx().block.control.pyCurveSetCount = 1;
+  ctx().input.setText("90 2 1.0 1.0\n0 0\n1 80\n");
+  loadGeneratedPYCurves(ctx());
+  const PYCurveStore& store = ctx().block.curves;
+  ASSERT_EQ(store.count, 11);
+  EXPECT_EQ(store.endIndex[1], 94);
+  EXPECT_EQ(store.flag[1], 0);
+}
+
 TEST_F(LoadingTest, UserSetWithTooManyPointsIsAnInputError) {
   ctx().block.control.pyCurveSetCount = 1;
   ctx().input.setText("10 35 1.0 1.0\n");

@@ -60,6 +60,8 @@ WeakRockInput weakInput(double xr, double rqd = 50.0) {
 
 TEST(WeakRockCurve, RockQualityReduction) {
   EXPECT_DOUBLE_EQ(weakRockCurve(weakInput(12.0, 0.0)).alphaR, 1.0);
+  // The reduction factor is 0.0066667 per percent as written, not exactly 2 / 300.
+  EXPECT_DOUBLE_EQ(weakRockCurve(weakInput(12.0, 100.0)).alphaR, 1.0 - 0.0066667 * 100.0);
   EXPECT_NEAR(weakRockCurve(weakInput(12.0, 100.0)).alphaR, 1.0 / 3.0, 1e-5);
   EXPECT_DOUBLE_EQ(weakRockCurve(weakInput(12.0)).qa, 1000.0);
 }

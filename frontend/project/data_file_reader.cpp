@@ -274,7 +274,7 @@ class BlockReader {
       if (items == nullptr || (longTerm && k == 5 && !rock)) continue;
       const SoilParameterItem item = (*items)[static_cast<size_t>(k)];
       if (!cellExists(params, item.column, row)) continue;
-      params->setReal(item.column, row, v / writtenParameterFactor(item.conversion, d_.UnitSystem));
+      params->setReal(item.column, row, v * writtenParameterDivisor(item.conversion, d_.UnitSystem));
     }
   }
 

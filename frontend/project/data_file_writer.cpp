@@ -97,9 +97,9 @@ class BlockWriter {
 
   void tiebacks() {
     GridTable& t = t_.TiebackTable1;
-    const double areaFactor = d_.UnitSystem == kSIUnits ? 1.0 / 1000000 : 1.0;  // mm^2 -> m^2
+    const double areaDivisor = d_.UnitSystem == kSIUnits ? 1000000.0 : 1.0;  // mm^2 -> m^2
     for (int r = 0; r < d_.TiebackCount && r < t.rowCount(); ++r) {
-      out_.r(t.real(col::kTiebackDepth, r)).tab().r(t.real(col::kTiebackArea, r) * areaFactor).tab();
+      out_.r(t.real(col::kTiebackDepth, r)).tab().r(t.real(col::kTiebackArea, r) / areaDivisor).tab();
       out_.r(t.real(col::kTiebackModulus, r)).tab().r(t.real(col::kTiebackUnbonded, r)).tab();
       out_.r(t.real(col::kTiebackAngle, r)).tab().r(t.real(col::kTiebackSpacing, r)).tab();
       out_.r(t.real(col::kTiebackPrestress, r)).endLine();
@@ -158,7 +158,7 @@ class BlockWriter {
         out_.placeholder();
         continue;
       }
-      out_.r(params->real(item.column, row) * writtenParameterFactor(item.conversion, d_.UnitSystem)).sp();
+      out_.r(params->real(item.column, row) / writtenParameterDivisor(item.conversion, d_.UnitSystem)).sp();
     }
     out_.endLine();
   }

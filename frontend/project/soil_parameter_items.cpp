@@ -34,11 +34,11 @@ const SoilParameterItems* soilParameterItems(int soilType) {
   }
 }
 
-double writtenParameterFactor(ParameterConversion conversion, int unitSystem) {
+double writtenParameterDivisor(ParameterConversion conversion, int unitSystem) {
   if (unitSystem != kEnglishUnits) return 1;
   switch (conversion) {
-    case ParameterConversion::UnitWeight: return 1.0 / 1728;
-    case ParameterConversion::Cohesion: return 1.0 / 144;
+    case ParameterConversion::UnitWeight: return 1728;
+    case ParameterConversion::Cohesion: return 144;
     default: return 1;
   }
 }

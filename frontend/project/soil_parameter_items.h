@@ -19,7 +19,8 @@ using SoilParameterItems = std::array<SoilParameterItem, 6>;
 // Null for a soil type outside 1..7 (all six items are then placeholders).
 const SoilParameterItems* soilParameterItems(int soilType);
 
-// English-unit factor from the table's value to the written value.
-double writtenParameterFactor(ParameterConversion conversion, int unitSystem);
+// English-unit divisor from the table's value to the written value (1728
+// for unit weights, 144 for cohesions, else 1); reading multiplies by it.
+double writtenParameterDivisor(ParameterConversion conversion, int unitSystem);
 
 }  // namespace murena

@@ -122,6 +122,25 @@ TEST(DataFileWriter, SiTiebackAreaIsWrittenInSquareMetres) {
   EXPECT_DOUBLE_EQ(tables2.TiebackTable1.real(col::kTiebackArea, 0), 500);
 }
 
+// The conversions divide: at a decimal tie of the eighth digit a multiplication
+// by the reciprocal rounds the other way (1728.27 / 1728 = 1.00015625).
+TEST(DataFileWriter, ConversionsOnTheWayOutDivide) {
+  TProjectTables tables;
+  TProject project(tables);
+  GridTable* clay = tables.NewSoil.subTable(col::kSoilParameters, 0);
+  clay->setReal(0, 0, 1728.27);   // unit weight, pcf
+  clay->setReal(1, 0, 14400.45);  // cohesion, psf
+  auto lines = linesOf(dataFileText(project.data(), tables));
+  EXPECT_EQ(lines[11], "1.0001563 100.00313 0.0  0 0 0 ");
+
+  project.setUnitSystem(2);
+  project.data().ApplyTiebacks = true;
+  tables.TiebackTable1.setRowCount(1);
+  tables.TiebackTable1.setReal(col::kTiebackArea, 0, 1000000.05);  // mm^2
+  lines = linesOf(dataFileText(project.data(), tables));
+  EXPECT_EQ(lines[6], "0\t1.0000001\t0\t0\t0\t0\t0");
+}
+
 TEST(DataFileWriter, SandLayerLineAndLastSectionMode) {
   TProjectTables tables;
   TProject project(tables);

@@ -33,12 +33,18 @@ void TWordReader::load(std::string_view text) {
   items_.clear();
   items_.reserve(lines_.size());
   for (const std::string& line : lines_) {
-    std::vector<std::string> items;
+    // The line is trimmed of blanks and control characters at both ends (an
+    // end-of-file mark or form feed of an old file is no item), then split.
+    const auto blankOrControl = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     size_t i = 0;
-    while (i < line.size()) {
-      while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    size_t end = line.size();
+    while (i < end && blankOrControl(line[i])) ++i;
+    while (end > i && blankOrControl(line[end - 1])) --end;
+    std::vector<std::string> items;
+    while (i < end) {
+      while (i < end && (line[i] == ' ' || line[i] == '\t')) ++i;
       const size_t start = i;
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+      while (i < end && line[i] != ' ' && line[i] != '\t') ++i;
       if (i > start) items.push_back(line.substr(start, i - start));
     }
     items_.push_back(std::move(items));

@@ -31,6 +31,17 @@ TEST(WordReader, ReadsItemsAcrossLinesAndWholeLines) {
   EXPECT_EQ(r.itemCount(), 0);
 }
 
+// Lines are trimmed before they are split: control characters at a line's
+// ends (the end-of-file mark of an old file, a form feed) are no items.
+TEST(WordReader, ControlCharactersAtLineEndsAreNoItems) {
+  TWordReader r = TWordReader::fromText("7 \x1A\r\n\x0C" "8\x0C\r\n\x1A\r\n");
+  EXPECT_EQ(r.itemCount(), 1);
+  EXPECT_EQ(r.nextInteger(), 7);
+  EXPECT_EQ(r.nextInteger(), 8);
+  EXPECT_EQ(r.itemCount(), 0);
+  EXPECT_THROW(r.nextReal(), WordReaderError);
+}
+
 TEST(WordReader, RestOfLineGivesTheWholeCurrentLine) {
   TWordReader r = TWordReader::fromText("1 2 3\nnext\n");
   EXPECT_EQ(r.nextInteger(), 1);

@@ -65,9 +65,12 @@ void applyTrapezoid(EarthPressureModule& m, int lastAbove) {
   for (int k = 2; k <= lastAbove; ++k) {
     ProfilePoint& pt = m.profile[k - 1];
     double z = pt.depth;
+    // A support at the excavation level leaves no falling part (b = 0): a
+    // point that rounding puts just below a + c then keeps the peak rather
+    // than dividing by zero.
     if (z < a)
       pt.totalPressure = pmax * z / a;
-    else if (z <= a + c)
+    else if (z <= a + c || !(b > 0.0))
       pt.totalPressure = pmax;
     else
       pt.totalPressure = pmax - (z - a - c) * pmax / b;

@@ -214,6 +214,21 @@ TEST_F(Profile, TrapezoidWithOneSupportAtThirdHeightHasItsCorners) {
   EXPECT_NEAR(at(*m, 120.0).totalPressure, 0.0, 1e-12);
 }
 
+TEST_F(Profile, SupportAtTheExcavationLevelKeepsThePeakDownToIt) {
+  // SI, H = 1.3 m, one support at 1.3 m: b = 0, and the point at H lies an
+  // ulp below a + c = 2H/3 + H/3, on the side of the falling part.
+  useUnits(2);
+  wall(40, 0.1, 1.3, 3);
+  ctx->block.supportCount = 1;
+  ctx->block.firstSupportDepth = 1.3;
+  ctx->block.lastSupportDepth = 1.3;
+  layer(4, 4.0, 18.0, 0.0, 30.0);
+  auto m = runModule();
+  double pmax = 1.3 * m->thrust * 3.0 / (2.0 * 1.3);
+  EXPECT_DOUBLE_EQ(at(*m, 1.3).totalPressure, pmax);
+  EXPECT_EQ(fileLines(kPressureProfileFile)[27], "      0.130E+01     0.760E+01     0.780E+01     0.000E+00");
+}
+
 TEST_F(Profile, TrapezoidWithoutSupportStopsTheBlock) {
   wall(40, 6.0, 120.0, 3);
   layer(4, 300.0, 0.07, 0.0, 30.0);

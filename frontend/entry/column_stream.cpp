@@ -119,11 +119,15 @@ ValueReader::Type ValueReader::nextType() { return peek().type; }
 
 int ValueReader::line() { return peek().line; }
 
-int ValueReader::readInteger() {
+const ValueReader::Token& ValueReader::expect(Type type) {
   const Token& t = peek();
   if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::Integer) fail(kInvalidValue);
-  std::string_view digits = t.text;
+  if (t.type != type) fail(kInvalidValue);
+  return t;
+}
+
+int ValueReader::readInteger() {
+  std::string_view digits = expect(Type::Integer).text;
   if (!digits.empty() && digits[0] == '+') digits.remove_prefix(1);
   int value = 0;
   const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -133,9 +137,8 @@ int ValueReader::readInteger() {
 }
 
 long double ValueReader::readExtended() {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::Integer && t.type != Type::Real) fail(kInvalidValue);
+  // An integer is accepted where a real is read.
+  const Token& t = expect(peek().type == Type::Integer ? Type::Integer : Type::Real);
   long double value = 0;
   if (!parseDecimal(t.text, value)) fail(kInvalidValue);
   take();
@@ -143,62 +146,47 @@ long double ValueReader::readExtended() {
 }
 
 std::string ValueReader::readString() {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::String) fail(kInvalidValue);
+  expect(Type::String);
   return take().text;
 }
 
 bool ValueReader::readBoolean() {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::Boolean) fail(kInvalidValue);
+  expect(Type::Boolean);
   return equalsNoCase(take().text, "True");
 }
 
 void ValueReader::readListBegin() {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::ListBegin) fail(kInvalidValue);
+  expect(Type::ListBegin);
   take();
 }
 
 void ValueReader::readListEnd() {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::ListEnd) fail(kInvalidValue);
+  expect(Type::ListEnd);
   take();
 }
 
 bool ValueReader::endOfList() { return peek().type == Type::ListEnd; }
 
-std::vector<std::string> ValueReader::readStringList() {
+template <class ReadItem>
+auto ValueReader::readList(ReadItem readItem) {
   readListBegin();
-  std::vector<std::string> values;
-  while (!endOfList()) values.push_back(readString());
+  std::vector<decltype(readItem())> values;
+  while (!endOfList()) values.push_back(readItem());
   readListEnd();
   return values;
 }
 
-std::vector<int> ValueReader::readIntegerList() {
-  readListBegin();
-  std::vector<int> values;
-  while (!endOfList()) values.push_back(readInteger());
-  readListEnd();
-  return values;
-}
+std::vector<std::string> ValueReader::readStringList() { return readList([this] { return readString(); }); }
+
+std::vector<int> ValueReader::readIntegerList() { return readList([this] { return readInteger(); }); }
 
 std::string ValueReader::readName() {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::Name) fail(kInvalidValue);
+  expect(Type::Name);
   return take().text;
 }
 
 void ValueReader::readSymbol(char symbol) {
-  const Token& t = peek();
-  if (t.type == Type::End) fail(kReadError);
-  if (t.type != Type::Symbol || t.text[0] != symbol) fail(kInvalidValue);
+  if (expect(Type::Symbol).text[0] != symbol) fail(kInvalidValue);
   take();
 }
 

@@ -74,6 +74,12 @@ class ValueReader {
   const Token& peek();
   Token take();
   [[noreturn]] void fail(const char* message);
+  // The next value, which must be of `type` ("Stream read error" at the end
+  // of the text, "Invalid property value" for another type); not taken.
+  const Token& expect(Type type);
+  // A list in parentheses of the values `readItem` reads.
+  template <class ReadItem>
+  auto readList(ReadItem readItem);
 
   std::string_view text_;
   size_t pos_ = 0;

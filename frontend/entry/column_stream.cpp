@@ -365,41 +365,76 @@ std::vector<std::unique_ptr<GridTable>> TableDefinitions::releaseTables() {
 
 namespace {
 
+// The published properties that are one value each, by kind; reading and
+// writing go through the same lists.  Comments, TopLeft and HelpPicture are
+// written only when not empty; MinRows read as 0 or less stands for 1.
+struct TextProperty {
+  const char* name;
+  const std::string& (GridTable::*get)() const;
+  void (GridTable::*set)(std::string);
+  bool writtenWhenEmpty;
+};
+constexpr TextProperty kTextProperties[] = {
+    {"Caption", &GridTable::caption, &GridTable::setCaption, true},
+    {"Comments", &GridTable::comments, &GridTable::setComments, false},
+    {"TopLeft", &GridTable::topLeft, &GridTable::setTopLeft, false},
+    {"HelpPicture", &GridTable::helpPicture, &GridTable::setHelpPicture, false},
+};
+
+struct RowProperty {
+  const char* name;
+  int (GridTable::*get)() const;
+  void (GridTable::*set)(int);
+};
+constexpr RowProperty kRowProperties[] = {
+    {"MaxRows", &GridTable::maxRows, &GridTable::setMaxRows},
+    {"MinRows", &GridTable::minRows, &GridTable::setMinRowsWhileReading},
+    {"RowGroup", &GridTable::rowGroup, &GridTable::setRowGroup},
+};
+
+struct ChartFlag {
+  const char* name;
+  bool ChartSettings::*flag;
+};
+constexpr ChartFlag kChartFlags[] = {
+    {"GetDataFromFile", &ChartSettings::getDataFromFile},
+    {"OKCancelButtons", &ChartSettings::okCancelButtons},
+    {"InvertedXAxis", &ChartSettings::invertedXAxis},
+    {"InvertedYAxis", &ChartSettings::invertedYAxis},
+};
+
 void readProperty(ValueReader& reader, GridTable& table, const std::string& name, int nameLine) {
-  ChartSettings* chart = table.chartSettings();
   if (equalsNoCase(name, "Identifier")) {
     table.setIdentifier(reader.readInteger());
-  } else if (equalsNoCase(name, "Caption")) {
-    table.setCaption(reader.readString());
-  } else if (equalsNoCase(name, "Comments")) {
-    table.setComments(reader.readString());
-  } else if (equalsNoCase(name, "TopLeft")) {
-    table.setTopLeft(reader.readString());
-  } else if (equalsNoCase(name, "HelpPicture")) {
-    table.setHelpPicture(reader.readString());
-  } else if (equalsNoCase(name, "MaxRows")) {
-    table.setMaxRows(reader.readInteger());
-  } else if (equalsNoCase(name, "MinRows")) {
-    table.setMinRowsWhileReading(reader.readInteger());
-  } else if (equalsNoCase(name, "RowGroup")) {
-    table.setRowGroup(reader.readInteger());
-  } else if (equalsNoCase(name, "HardwiredButton")) {
+    return;
+  }
+  for (const TextProperty& p : kTextProperties)
+    if (equalsNoCase(name, p.name)) {
+      (table.*p.set)(reader.readString());
+      return;
+    }
+  for (const RowProperty& p : kRowProperties)
+    if (equalsNoCase(name, p.name)) {
+      (table.*p.set)(reader.readInteger());
+      return;
+    }
+  if (equalsNoCase(name, "HardwiredButton")) {
     table.setHardwiredButton(reader.readBoolean());
-  } else if (chart != nullptr && equalsNoCase(name, "GetDataFromFile")) {
-    chart->getDataFromFile = reader.readBoolean();
-  } else if (chart != nullptr && equalsNoCase(name, "OKCancelButtons")) {
-    chart->okCancelButtons = reader.readBoolean();
-  } else if (chart != nullptr && equalsNoCase(name, "InvertedXAxis")) {
-    chart->invertedXAxis = reader.readBoolean();
-  } else if (chart != nullptr && equalsNoCase(name, "InvertedYAxis")) {
-    chart->invertedYAxis = reader.readBoolean();
-  } else if (equalsNoCase(name, "Col")) {
+    return;
+  }
+  if (ChartSettings* chart = table.chartSettings())
+    for (const ChartFlag& f : kChartFlags)
+      if (equalsNoCase(name, f.name)) {
+        chart->*f.flag = reader.readBoolean();
+        return;
+      }
+  if (equalsNoCase(name, "Col")) {
     reader.readSymbol('[');
     readColumnDefinitions(reader, table);
     reader.readSymbol(']');
-  } else {
-    throw StreamError("Property " + name + " does not exist", nameLine);
+    return;
   }
+  throw StreamError("Property " + name + " does not exist", nameLine);
 }
 
 }  // namespace
@@ -449,38 +484,23 @@ std::string writeTableDefinitions(const std::vector<std::pair<std::string, const
     };
     property("Identifier");
     w.writeInteger(table->identifier());
-    property("Caption");
-    w.writeString(table->caption());
-    if (!table->comments().empty()) {
-      property("Comments");
-      w.writeString(table->comments());
+    for (const TextProperty& p : kTextProperties) {
+      const std::string& text = (table->*p.get)();
+      if (text.empty() && !p.writtenWhenEmpty) continue;
+      property(p.name);
+      w.writeString(text);
     }
-    if (!table->topLeft().empty()) {
-      property("TopLeft");
-      w.writeString(table->topLeft());
+    for (const RowProperty& p : kRowProperties) {
+      property(p.name);
+      w.writeInteger((table->*p.get)());
     }
-    if (!table->helpPicture().empty()) {
-      property("HelpPicture");
-      w.writeString(table->helpPicture());
-    }
-    property("MaxRows");
-    w.writeInteger(table->maxRows());
-    property("MinRows");
-    w.writeInteger(table->minRows());
-    property("RowGroup");
-    w.writeInteger(table->rowGroup());
     property("HardwiredButton");
     w.writeBoolean(table->hardwiredButton());
-    if (const ChartSettings* chart = table->chartSettings()) {
-      property("GetDataFromFile");
-      w.writeBoolean(chart->getDataFromFile);
-      property("OKCancelButtons");
-      w.writeBoolean(chart->okCancelButtons);
-      property("InvertedXAxis");
-      w.writeBoolean(chart->invertedXAxis);
-      property("InvertedYAxis");
-      w.writeBoolean(chart->invertedYAxis);
-    }
+    if (const ChartSettings* chart = table->chartSettings())
+      for (const ChartFlag& f : kChartFlags) {
+        property(f.name);
+        w.writeBoolean(chart->*f.flag);
+      }
     property("Col");
     w.writeRaw("[");
     writeColumnDefinitions(w, *table);

@@ -96,6 +96,26 @@ TEST_F(IntegerCells, FloatCaptionCarriesUnitsAndText) {
   EXPECT_EQ(table.column(0).captionLine(0), "Nodes");
 }
 
+// Width in characters: the widest caption line (units included) or cell text,
+// plus two; an enumeration is as wide as its widest option.
+TEST_F(IntegerCells, DisplayWidthFollowsCaptionsAndTexts) {
+  auto text = std::make_unique<TStringColumn>("x");
+  text->setCaptionLines({"Name"});
+  table.addColumn(std::move(text));
+  EXPECT_EQ(table.column(0).displayWidth(), 7);   // "Nodes"
+  EXPECT_EQ(table.column(1).displayWidth(), 14);  // "Load (lbs)  "
+  EXPECT_EQ(table.column(2).displayWidth(), 20);  // "Specify Deflection"
+  EXPECT_EQ(table.column(3).displayWidth(), 6);   // "Name"
+  table.setInteger(0, 0, 123456789);
+  table.setReal(1, 0, -1.23456789e-100);  // "-1.2345679E-100"
+  table.setInteger(2, 0, 2);
+  table.setText(3, 0, "A long name here");
+  EXPECT_EQ(table.column(0).displayWidth(), 11);
+  EXPECT_EQ(table.column(1).displayWidth(), 17);
+  EXPECT_EQ(table.column(2).displayWidth(), 20);
+  EXPECT_EQ(table.column(3).displayWidth(), 18);
+}
+
 TEST(GridTableRows, RowGroupsAddInsertDelete) {
   TGridTableRegistry registry;
   TGridTable table(registry);

@@ -55,6 +55,22 @@ double yMultiplierAt(const PYGeneration& g, double z) {
   return 1.0;
 }
 
+void startLayerResistance(PYGeneration& g, int layer, const EquivalentDepthSoil& soil) {
+  g.layers[layer].cumulativeResistance = 0.0;
+  computeEquivalentDepth(g, layer, soil);
+}
+
+void LayerResistanceSum::add(PYLayer& l, int i, double x, double p) {
+  if (i > 1) l.cumulativeResistance += 0.5 * (previousP_ + p) * (x - previousX_);
+  previousX_ = x;
+  previousP_ = p;
+}
+
+void LayerResistanceSum::addToLayerBottom(PYLayer& l, int i, double x, double p) {
+  add(l, i, x, p);
+  if (i == kCurveDepthsPerLayer) l.cumulativeResistance += (l.xBottom - x) * p;
+}
+
 void applyMultipliers(CurveSidePoints& side, double pmult, double ymult, double offset) {
   for (int i = 0; i < kSidePoints; ++i) {
     side.p[i] = pmult * side.p[i] + offset;

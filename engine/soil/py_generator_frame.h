@@ -27,6 +27,7 @@
 // lets such stops pass.
 #include <array>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -154,11 +155,32 @@ struct EquivalentDepthSoil {
 // Sets g.layers[layer].equivalentDepth (0 for the first layer).
 void computeEquivalentDepth(PYGeneration& g, int layer, const EquivalentDepthSoil& soil);
 
+// --- Resistance of a layer, for the equivalent depth of the layers below ---
+
+// At a layer's first curve depth: its resistance starts from 0 and its
+// equivalent depth is computed from the layers above.
+void startLayerResistance(PYGeneration& g, int layer, const EquivalentDepthSoil& soil);
+
+// Trapezoid sum of the excavation-side ultimate resistance p over the curve
+// depths of one layer, kept in g.layers[layer].cumulativeResistance.
+class LayerResistanceSum {
+ public:
+  // Curve depth i (1-based) at x: adds the share from the previous depth.
+  void add(PYLayer& l, int i, double x, double p);
+  // As add; at the last curve depth also the rest of the layer below it at p.
+  void addToLayerBottom(PYLayer& l, int i, double x, double p);
+
+ private:
+  double previousX_ = 0.0, previousP_ = 0.0;
+};
+
 // --- Curve output ---------------------------------------------------------
 
 // p' = pmult p + offset (offset -pa on the excavation side, +pa on the
 // backfill side, 0 for rock), y' = ymult y, in place.
 void applyMultipliers(CurveSidePoints& side, double pmult, double ymult, double offset);
+// The active offset of a side: -pa in front of the wall, +pa behind it.
+inline double activeOffset(CurveSide side, double pa) { return side == CurveSide::Excavation ? -pa : pa; }
 
 // Two empty lines, 9 blanks, "AT THE EXCAVATION SIDE" / "AT THE BACKFILL SIDE".
 void writeSideHeading(PYGeneration& g, CurveSide side);
@@ -183,6 +205,20 @@ enum class SoilDataFormat { OneBlank, TwoBlanks, StrongRock };
 void writeSoilDataHeader(PYGeneration& g, double depthBelowTop);
 void writeSoilDataPoint(PYGeneration& g, int index, double p, double y, SoilDataFormat format);
 void writeSoilDataCurve(PYGeneration& g, double depthBelowTop, const PYCurvePair& pair, SoilDataFormat format);
+
+// The curve pair of curve depth x: side(side, xa, points) is called for the
+// excavation side (xa = x), then for the backfill side (xa = H + x), to fill
+// the side's points and write its report lines; the pair then goes to the
+// soil-data file at depth H + x.
+template <class SideCurve>
+void writeCurvePair(PYGeneration& g, double x, SoilDataFormat format, SideCurve&& side) {
+  PYCurvePair pair;
+  for (CurveSide s : {CurveSide::Excavation, CurveSide::Backfill}) {
+    const bool excavation = s == CurveSide::Excavation;
+    side(s, excavation ? x : g.H + x, excavation ? pair.excavation : pair.backfill);
+  }
+  writeSoilDataCurve(g, g.H + x, pair, format);
+}
 
 // A line on the console stream.
 void consoleLine(PYGeneration& g, std::string_view text);

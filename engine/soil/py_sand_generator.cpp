@@ -33,7 +33,7 @@ void writeSandHeading(PYGeneration& g, double xa, double b, double phi, double g
 
 void generateSandCurves(PYGeneration& g, int layer) {
   PYLayer& l = g.layers[layer];
-  double previousX = 0.0, previousPu = 0.0;
+  LayerResistanceSum resistance;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
     const double x = curveDepth(g, layer, i);
     const double b = widthAt(g, x);
@@ -44,28 +44,12 @@ void generateSandCurves(PYGeneration& g, int layer) {
     double pa = g.excavationStress * coef.Ka * b;
     if (pa < 1.0e-5) pa = 0.0;
 
-    if (i == 1) {
-      l.cumulativeResistance = 0.0;
-      EquivalentDepthSoil soil;
-      soil.b = b;
-      soil.gamma = gammaAvg;
-      soil.phi = phi;
-      soil.alpha = coef.alpha;
-      soil.beta = coef.beta;
-      soil.K0 = coef.K0;
-      soil.Ka = coef.Ka;
-      soil.Kp = coef.Kp;
-      soil.xa = x;
-      computeEquivalentDepth(g, layer, soil);
-    }
+    if (i == 1) startLayerResistance(g, layer, frictionEquivalentDepthSoil(coef, phi, gammaAvg, b, x));
 
     const double pmult = pMultiplierAt(g, g.H + x);
     const double ymult = yMultiplierAt(g, g.H + x);
-    PYCurvePair pair;
     double excavationPu = 0.0;
-    for (CurveSide side : {CurveSide::Excavation, CurveSide::Backfill}) {
-      const bool excavation = side == CurveSide::Excavation;
-      const double xa = excavation ? x : g.H + x;
+    writeCurvePair(g, x, SoilDataFormat::OneBlank, [&](CurveSide side, double xa, CurveSidePoints& points) {
       const double xp = formulaDepth(g, layer, xa);
       const FrictionResistance r = frictionResistance(coef, phi, gammaAvg, xp, b);
       double ps = r.ps;
@@ -78,24 +62,17 @@ void generateSandCurves(PYGeneration& g, int layer) {
       in.k = k;
       in.pu = A * ps;
       in.pm = B * ps;
-      if (excavation) excavationPu = in.pu;
+      if (side == CurveSide::Excavation) excavationPu = in.pu;
 
-      CurveSidePoints& points = excavation ? pair.excavation : pair.backfill;
       points = sandCurve(in).points;
-      applyMultipliers(points, pmult, ymult, excavation ? -pa : pa);
+      applyMultipliers(points, pmult, ymult, activeOffset(side, pa));
 
       writeSideHeading(g, side);
       writeSandHeading(g, xa, b, phi, gammaAvg, A, B, r);
       writeReportPoints(g, points, ReportPointFormat::Fixed);
       writeMultiplierLine(g, pmult, ymult);
-    }
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::OneBlank);
-
-    // Resistance of the layer, for the equivalent depth of the layers below.
-    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + excavationPu) * (x - previousX);
-    if (i == kCurveDepthsPerLayer) l.cumulativeResistance += (l.xBottom - x) * excavationPu;
-    previousX = x;
-    previousPu = excavationPu;
+    });
+    resistance.addToLayerBottom(l, i, x, excavationPu);
   }
 }
 

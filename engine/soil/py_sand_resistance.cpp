@@ -16,6 +16,21 @@ FrictionCoefficients frictionCoefficients(double phi, double pi) {
   return k;
 }
 
+EquivalentDepthSoil frictionEquivalentDepthSoil(const FrictionCoefficients& k, double phi, double gammaAvg, double b,
+                                                double xa) {
+  EquivalentDepthSoil soil;
+  soil.b = b;
+  soil.gamma = gammaAvg;
+  soil.phi = phi;
+  soil.alpha = k.alpha;
+  soil.beta = k.beta;
+  soil.K0 = k.K0;
+  soil.Ka = k.Ka;
+  soil.Kp = k.Kp;
+  soil.xa = xa;
+  return soil;
+}
+
 FrictionResistance frictionResistance(const FrictionCoefficients& k, double phi, double gammaAvg, double xp, double b) {
   const double tanPhi = std::tan(phi);
   const double tanBeta = std::tan(k.beta);

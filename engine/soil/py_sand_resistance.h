@@ -2,6 +2,8 @@
 // Ultimate resistance of a frictional soil around a wall element: the wedge
 // resistance near the surface and the flow-around resistance at depth (the
 // friction share of sand and silt curves).
+#include "engine/soil/py_generator_frame.h"
+
 namespace murena {
 
 // Angles and coefficients of a frictional soil with friction angle phi
@@ -14,6 +16,11 @@ struct FrictionCoefficients {
   double Kp = 0.0;     // tan^2(pi / 4 + phi / 2), used by the equivalent depth
 };
 FrictionCoefficients frictionCoefficients(double phi, double pi);
+
+// Soil values of a frictional layer's first curve depth xa for its equivalent
+// depth (the cohesion, where the soil has one, is left to the caller).
+EquivalentDepthSoil frictionEquivalentDepthSoil(const FrictionCoefficients& k, double phi, double gammaAvg, double b,
+                                                double xa);
 
 struct FrictionResistance {
   double pst = 0.0;  // wedge resistance

@@ -55,7 +55,7 @@ void writeSiltHeading(PYGeneration& g, double b, const SiltSideValues& v) {
 void generateSiltCurves(PYGeneration& g, int layer) {
   PYLayer& l = g.layers[layer];
   const double pi = 4.0 * std::atan(1.0);
-  double previousX = 0.0, previousPult = 0.0;
+  LayerResistanceSum resistance;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
     const double x = curveDepth(g, layer, i);
     const double b = widthAt(g, x);
@@ -69,28 +69,15 @@ void generateSiltCurves(PYGeneration& g, int layer) {
     if (pa < 1.0e-5) pa = 0.0;
 
     if (i == 1) {
-      l.cumulativeResistance = 0.0;
-      EquivalentDepthSoil soil;
-      soil.b = b;
+      EquivalentDepthSoil soil = frictionEquivalentDepthSoil(coef, phi, gammaAvg, b, x);
       soil.c = c;
-      soil.gamma = gammaAvg;
-      soil.phi = phi;
-      soil.alpha = coef.alpha;
-      soil.beta = coef.beta;
-      soil.K0 = coef.K0;
-      soil.Ka = coef.Ka;
-      soil.Kp = coef.Kp;
-      soil.xa = x;
-      computeEquivalentDepth(g, layer, soil);
+      startLayerResistance(g, layer, soil);
     }
 
     const double pmult = pMultiplierAt(g, g.H + x);
     const double ymult = yMultiplierAt(g, g.H + x);
-    PYCurvePair pair;
     double excavationPult = 0.0;
-    for (CurveSide side : {CurveSide::Excavation, CurveSide::Backfill}) {
-      const bool excavation = side == CurveSide::Excavation;
-      const double xa = excavation ? x : g.H + x;
+    writeCurvePair(g, x, SoilDataFormat::TwoBlanks, [&](CurveSide side, double xa, CurveSidePoints& points) {
       const double xp = formulaDepth(g, layer, xa);
       double ps = frictionResistance(coef, phi, gammaAvg, xp, b).ps;
       double pc = siltCohesionShare(c, gammaAvg, xp, b);
@@ -107,24 +94,17 @@ void generateSiltCurves(PYGeneration& g, int layer) {
       in.k = k;
       in.pult = A * ps;
       in.pmid = 1.5 * ps + pc;
-      if (excavation) excavationPult = in.pult;
+      if (side == CurveSide::Excavation) excavationPult = in.pult;
 
-      CurveSidePoints& points = excavation ? pair.excavation : pair.backfill;
       points = siltCurve(in).points;
-      applyMultipliers(points, pmult, ymult, excavation ? -pa : pa);
+      applyMultipliers(points, pmult, ymult, activeOffset(side, pa));
 
       writeSideHeading(g, side);
       writeSiltHeading(g, b, SiltSideValues{xa, phi * 180.0 / pi, gammaAvg, A, B, pc, ps});
       writeReportPoints(g, points, ReportPointFormat::Exponent);
       writeMultiplierLine(g, pmult, ymult);
-    }
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::TwoBlanks);
-
-    // Resistance of the layer, for the equivalent depth of the layers below.
-    if (i > 1) l.cumulativeResistance += 0.5 * (previousPult + excavationPult) * (x - previousX);
-    if (i == kCurveDepthsPerLayer) l.cumulativeResistance += (l.xBottom - x) * excavationPult;
-    previousX = x;
-    previousPult = excavationPult;
+    });
+    resistance.addToLayerBottom(l, i, x, excavationPult);
   }
 }
 

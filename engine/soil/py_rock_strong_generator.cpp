@@ -34,19 +34,14 @@ void generateStrongRockCurves(PYGeneration& g, int layer) {
     const double pmult = pMultiplierAt(g, g.H + x);
     const double ymult = yMultiplierAt(g, g.H + x);
 
-    PYCurvePair pair;
-    for (CurveSide side : {CurveSide::Excavation, CurveSide::Backfill}) {
-      const bool excavation = side == CurveSide::Excavation;
-      const double xa = excavation ? x : g.H + x;
+    writeCurvePair(g, x, SoilDataFormat::StrongRock, [&](CurveSide side, double xa, CurveSidePoints& points) {
       const StrongRockCurve curve = strongRockCurve(qu, b, gammaAvg, xa, pmult);
-      CurveSidePoints& points = excavation ? pair.excavation : pair.backfill;
       points = curve.points;
       applyMultipliers(points, 1.0, ymult, 0.0);  // p carries its multiplier already
 
       writeStrongRockHeading(g, side, xa, b, curve.su);
       writeReportPoints(g, points, ReportPointFormat::DoubleExponent);
-    }
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::StrongRock);
+    });
   }
 }
 

@@ -54,10 +54,7 @@ void generateWeakRockCurves(PYGeneration& g, int layer) {
     const double pmult = pMultiplierAt(g, g.H + x);
     const double ymult = yMultiplierAt(g, g.H + x);
 
-    PYCurvePair pair;
-    for (CurveSide side : {CurveSide::Excavation, CurveSide::Backfill}) {
-      const bool excavation = side == CurveSide::Excavation;
-      const double xa = excavation ? x : g.H + x;
+    writeCurvePair(g, x, SoilDataFormat::TwoBlanks, [&](CurveSide side, double xa, CurveSidePoints& points) {
       WeakRockInput in;
       in.b = b;
       in.quTop = quTop;
@@ -66,15 +63,13 @@ void generateWeakRockCurves(PYGeneration& g, int layer) {
       in.krm = krm;
       in.Er = l.modulus;
       in.xr = xa - l.xTop + kBelowLayerTop;
-      CurveSidePoints& points = excavation ? pair.excavation : pair.backfill;
       points = weakRockCurve(in).points;
       applyMultipliers(points, pmult, ymult, 0.0);
 
       writeSideHeading(g, side);
       writeWeakRockHeading(g, xa, b, qu, l.modulus, gammaAvg, krm);
       writeReportPoints(g, points, ReportPointFormat::Exponent);
-    }
-    writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::TwoBlanks);
+    });
   }
 }
 

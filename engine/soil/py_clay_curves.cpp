@@ -127,8 +127,7 @@ void startLayer(PYGeneration& g, int layer, const DepthValues& v) {
   s.ca = v.soil.ca;
   s.gamma = v.soil.gamma;
   s.xa = v.x;
-  g.layers[layer].cumulativeResistance = 0.0;
-  computeEquivalentDepth(g, layer, s);
+  startLayerResistance(g, layer, s);
 }
 
 using SideFunction = ClaySide (*)(const ClaySoil&, double, double, bool);
@@ -220,8 +219,7 @@ void writeStiffClayNoFreeWaterSide(PYGeneration& g, CurveSide side, const DepthV
 }  // namespace
 
 void generateSoftClayCurves(PYGeneration& g, int layer) {
-  PYLayer& l = g.layers[layer];
-  double previousX = 0.0, previousPu = 0.0;
+  LayerResistanceSum resistance;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
     const DepthValues v = valuesAt(g, layer, curveDepth(g, layer, i));
     if (i == 1) startLayer(g, layer, v);
@@ -229,9 +227,7 @@ void generateSoftClayCurves(PYGeneration& g, int layer) {
     writeSoftClaySide(g, CurveSide::Excavation, v, d.xaExcavation, d.excavation, d);
     writeSoftClaySide(g, CurveSide::Backfill, v, d.xaBackfill, d.backfill, d);
     writeSoilData(g, v, d);
-    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + d.excavation.pu) * (v.x - previousX);
-    previousX = v.x;
-    previousPu = d.excavation.pu;
+    resistance.add(g.layers[layer], i, v.x, d.excavation.pu);
   }
 }
 
@@ -269,7 +265,7 @@ void generateStiffClayFreeWaterCurves(PYGeneration& g, int layer) {
 
 void generateStiffClayNoFreeWaterCurves(PYGeneration& g, int layer) {
   PYLayer& l = g.layers[layer];
-  double previousX = 0.0, previousPu = 0.0;
+  LayerResistanceSum resistance;
   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
     DepthValues v = valuesAt(g, layer, curveDepth(g, layer, i));
     v.soil.ca = averageStrength(g, v.x, layer);
@@ -287,9 +283,7 @@ void generateStiffClayNoFreeWaterCurves(PYGeneration& g, int layer) {
     writeStiffClayNoFreeWaterSide(g, CurveSide::Excavation, v, d.xaExcavation, d.excavation, d);
     writeStiffClayNoFreeWaterSide(g, CurveSide::Backfill, v, d.xaBackfill, d.backfill, d);
     writeSoilData(g, v, d);
-    if (i > 1) l.cumulativeResistance += 0.5 * (previousPu + d.excavation.pu) * (v.x - previousX);
-    previousX = v.x;
-    previousPu = d.excavation.pu;
+    resistance.add(l, i, v.x, d.excavation.pu);
   }
 }
 

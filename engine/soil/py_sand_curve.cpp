@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/soil/py_curve_deflections.h"
+
 namespace murena {
 
 SandCurve sandCurve(const SandCurveInput& in) {
@@ -32,17 +34,8 @@ SandCurve sandCurve(const SandCurveInput& in) {
     c.yk = 2.0 * b;
   }
 
-  const double ykShown = c.yk <= c.ym / 5.0 ? c.yk : c.ym / 10.0;
-  auto& y = c.points.y;
-  y[0] = 0.0;
-  y[1] = ykShown / 2.0;
-  y[2] = ykShown;
-  for (int j = 1; j <= 9; ++j) y[2 + j] = ykShown + j * (c.ym - ykShown) / 10.0;
-  y[12] = c.ym;
-  y[13] = (2.0 * c.ym + c.yu) / 3.0;
-  y[14] = (c.ym + 2.0 * c.yu) / 3.0;
-  y[15] = c.yu;
-  y[16] = 1.2 * c.yu;
+  parabolaCurveDeflections(c.points, c.yk, c.ym, c.yu);
+  const auto& y = c.points.y;
 
   for (int i = 0; i < kSidePoints; ++i) {
     const double yi = y[i];

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/soil/py_curve_deflections.h"
+
 namespace murena {
 
 double siltCohesionShare(double c, double gammaAvg, double xp, double b) {
@@ -14,19 +16,7 @@ double siltCohesionShare(double c, double gammaAvg, double xp, double b) {
 
 namespace {
 
-void shapeOneDeflections(SiltCurve& s) {
-  const double ykShown = s.yk <= s.ymid / 5.0 ? s.yk : s.ymid / 10.0;
-  auto& y = s.points.y;
-  y[0] = 0.0;
-  y[1] = ykShown / 2.0;
-  y[2] = ykShown;
-  for (int j = 1; j <= 9; ++j) y[2 + j] = ykShown + j * (s.ymid - ykShown) / 10.0;
-  y[12] = s.ymid;
-  y[13] = (2.0 * s.ymid + s.yult) / 3.0;
-  y[14] = (s.ymid + 2.0 * s.yult) / 3.0;
-  y[15] = s.yult;
-  y[16] = 1.2 * s.yult;
-}
+void shapeOneDeflections(SiltCurve& s) { parabolaCurveDeflections(s.points, s.yk, s.ymid, s.yult); }
 
 void shapeTwoDeflections(SiltCurve& s) {
   auto& y = s.points.y;

@@ -43,13 +43,6 @@ int clampToInt(double value) {
 }
 
 template <class T>
-void insertValues(std::vector<T>& values, int position, int count, const T& value) {
-  if (position < 0 || position > static_cast<int>(values.size())) indexError(position);
-  if (count <= 0) return;
-  values.insert(values.begin() + position, static_cast<size_t>(count), value);
-}
-
-template <class T>
 void eraseValue(std::vector<T>& values, int index) {
   if (index < 0 || index >= static_cast<int>(values.size())) indexError(index);
   values.erase(values.begin() + index);
@@ -154,9 +147,15 @@ std::string TColumn::text(int) const { return {}; }
 
 int TColumn::rowGroupSize() const { return table_ != nullptr ? table_->rowGroup() : 1; }
 
-int TColumn::displayWidth() const {
+int TColumn::captionWidth() const {
   int width = 0;
   for (int i = 0; i < captionLineCount(); ++i) width = widest(width, captionLine(i));
+  return width;
+}
+
+int TColumn::displayWidth() const {
+  int width = captionWidth();
+  for (int r = 0; r < rowCount(); ++r) width = widest(width, text(r));
   return width;
 }
 
@@ -184,19 +183,58 @@ static void entryRows(const TColumn& column, int row, int& first, int& last) {
   last = std::min(first + group, column.rowCount());
 }
 
-// ---------------------------------------------------------------- TEnumColumn
+// --------------------------------------------------------------- ValueColumn
 
-void TEnumColumn::insertRows(GridTable&, int position, int count) { insertValues(values_, position, count, 1); }
-void TEnumColumn::deleteRow(int index) { eraseValue(values_, index); }
+template <class T, class Self>
+void ValueColumn<T, Self>::deleteRow(int index) {
+  eraseValue(values_, index);
+}
 
-int TEnumColumn::integer(int row) const {
+template <class T, class Self>
+std::unique_ptr<TColumn> ValueColumn<T, Self>::clone() const {
+  auto copy = std::make_unique<Self>(static_cast<const Self&>(*this));
+  copy->values_.clear();
+  return copy;
+}
+
+template <class T, class Self>
+const T& ValueColumn<T, Self>::value(int row) const {
   checkRow(row);
   return values_[static_cast<size_t>(row)];
 }
 
-void TEnumColumn::setInteger(int row, int value) {
+template <class T, class Self>
+T& ValueColumn<T, Self>::value(int row) {
   checkRow(row);
-  int& cell = values_[static_cast<size_t>(row)];
+  return values_[static_cast<size_t>(row)];
+}
+
+template <class T, class Self>
+void ValueColumn<T, Self>::insertValues(int position, int count, const T& value) {
+  if (position < 0 || position > rowCount()) indexError(position);
+  if (count <= 0) return;
+  values_.insert(values_.begin() + position, static_cast<size_t>(count), value);
+}
+
+template <class T, class Self>
+void ValueColumn<T, Self>::storeEntry(int row, const T& value) {
+  checkRow(row);
+  int first = 0, last = 0;
+  entryRows(*this, row, first, last);
+  for (int r = first; r < last; ++r) values_[static_cast<size_t>(r)] = value;
+}
+
+template class ValueColumn<int, TEnumColumn>;
+template class ValueColumn<int, TIntColumn>;
+template class ValueColumn<double, TFloatColumn>;
+template class ValueColumn<std::string, TStringColumn>;
+
+// ---------------------------------------------------------------- TEnumColumn
+
+void TEnumColumn::insertRows(GridTable&, int position, int count) { insertValues(position, count, 1); }
+
+void TEnumColumn::setInteger(int row, int value) {
+  int& cell = this->value(row);
   if (cell == value) return;
   cell = value;
   if (table() != nullptr) table()->optionChanged(*this, row);
@@ -215,7 +253,7 @@ void TEnumColumn::setText(int row, const std::string& entry) {
 }
 
 int TEnumColumn::displayWidth() const {
-  int width = TColumn::displayWidth();
+  int width = captionWidth();
   for (const std::string& option : options_) width = widest(width, option);
   return width;
 }
@@ -230,26 +268,9 @@ void TEnumColumn::readDefinition(ValueReader& reader) {
   options_ = reader.readStringList();
 }
 
-std::unique_ptr<TColumn> TEnumColumn::clone() const {
-  auto copy = std::make_unique<TEnumColumn>(*this);
-  copy->values_.clear();
-  return copy;
-}
-
 // ----------------------------------------------------------------- TIntColumn
 
-void TIntColumn::insertRows(GridTable&, int position, int count) { insertValues(values_, position, count, default_); }
-void TIntColumn::deleteRow(int index) { eraseValue(values_, index); }
-
-int TIntColumn::integer(int row) const {
-  checkRow(row);
-  return values_[static_cast<size_t>(row)];
-}
-
-void TIntColumn::setInteger(int row, int value) {
-  checkRow(row);
-  values_[static_cast<size_t>(row)] = value;
-}
+void TIntColumn::insertRows(GridTable&, int position, int count) { insertValues(position, count, default_); }
 
 std::string TIntColumn::text(int row) const { return std::to_string(integer(row)); }
 
@@ -267,15 +288,7 @@ void TIntColumn::setText(int row, const std::string& entry) {
       throw EntryError("Entry must be between " + std::to_string(min_) + " and " + std::to_string(max_) + ".");
     }
   }
-  int first = 0, last = 0;
-  entryRows(*this, row, first, last);
-  for (int r = first; r < last; ++r) values_[static_cast<size_t>(r)] = clampToInt(value);
-}
-
-int TIntColumn::displayWidth() const {
-  int width = TColumn::displayWidth();
-  for (int v : values_) width = widest(width, std::to_string(v));
-  return width;
+  storeEntry(row, clampToInt(value));
 }
 
 void TIntColumn::writeDefinition(ValueWriter& writer) const {
@@ -290,12 +303,6 @@ void TIntColumn::readDefinition(ValueReader& reader) {
   default_ = reader.readInteger();
   min_ = reader.readInteger();
   max_ = reader.readInteger();
-}
-
-std::unique_ptr<TColumn> TIntColumn::clone() const {
-  auto copy = std::make_unique<TIntColumn>(*this);
-  copy->values_.clear();
-  return copy;
 }
 
 // --------------------------------------------------------------- TFloatColumn
@@ -322,7 +329,7 @@ const TFloatColumn* TFloatColumn::nextFloatColumn() const {
 void TFloatColumn::insertRows(GridTable&, int position, int count) {
   if (position < 0 || position > rowCount()) indexError(position);
   if (count <= 0) return;
-  insertValues(values_, position, count, default_);
+  insertValues(position, count, default_);
   const TFloatColumn* next = topDepth_ ? nextFloatColumn() : nullptr;
   if (next == nullptr) return;
   // A new interval starts at the bottom of the one above it.
@@ -331,36 +338,17 @@ void TFloatColumn::insertRows(GridTable&, int position, int count) {
 }
 
 void TFloatColumn::deleteRow(int index) {
-  eraseValue(values_, index);
+  ValueColumn::deleteRow(index);
   const TFloatColumn* next = topDepth_ ? nextFloatColumn() : nullptr;
   if (next != nullptr && index > 0 && index < rowCount() && index - 1 < next->rowCount())
     values_[static_cast<size_t>(index)] = next->values_[static_cast<size_t>(index - 1)];
-}
-
-double TFloatColumn::real(int row) const {
-  checkRow(row);
-  return values_[static_cast<size_t>(row)];
-}
-
-void TFloatColumn::setReal(int row, double value) {
-  checkRow(row);
-  values_[static_cast<size_t>(row)] = value;
 }
 
 std::string TFloatColumn::text(int row) const { return formatGeneral(real(row), 8); }
 
 void TFloatColumn::setText(int row, const std::string& entry) {
   checkRow(row);
-  const double value = entryValue(entry);
-  int first = 0, last = 0;
-  entryRows(*this, row, first, last);
-  for (int r = first; r < last; ++r) values_[static_cast<size_t>(r)] = value;
-}
-
-int TFloatColumn::displayWidth() const {
-  int width = TColumn::displayWidth();
-  for (double v : values_) width = widest(width, formatGeneral(v, 8));
-  return width;
+  storeEntry(row, entryValue(entry));
 }
 
 void TFloatColumn::writeDefinition(ValueWriter& writer) const {
@@ -386,12 +374,6 @@ void TFloatColumn::readDefinition(ValueReader& reader) {
     unitsTemplate_ = std::move(marker);
     default_ = 0.0;
   }
-}
-
-std::unique_ptr<TColumn> TFloatColumn::clone() const {
-  auto copy = std::make_unique<TFloatColumn>(*this);
-  copy->values_.clear();
-  return copy;
 }
 
 // ---------------------------------------------------------------- TTableColumn
@@ -489,12 +471,6 @@ void TTableColumn::setUnitSystem(int system) {
     if (t) t->setUnits(system);
 }
 
-int TTableColumn::displayWidth() const {
-  int width = TColumn::displayWidth();
-  for (int r = 0; r < rowCount(); ++r) width = widest(width, text(r));
-  return width;
-}
-
 void TTableColumn::writeDefinition(ValueWriter& writer) const {
   TColumn::writeDefinition(writer);
   writer.writeString("FLEXCOLUMN2");
@@ -522,26 +498,7 @@ std::unique_ptr<TColumn> TTableColumn::clone() const {
 
 // -------------------------------------------------------------- TStringColumn
 
-void TStringColumn::insertRows(GridTable&, int position, int count) { insertValues(values_, position, count, default_); }
-void TStringColumn::deleteRow(int index) { eraseValue(values_, index); }
-
-std::string TStringColumn::text(int row) const {
-  checkRow(row);
-  return values_[static_cast<size_t>(row)];
-}
-
-void TStringColumn::setText(int row, const std::string& entry) {
-  checkRow(row);
-  int first = 0, last = 0;
-  entryRows(*this, row, first, last);
-  for (int r = first; r < last; ++r) values_[static_cast<size_t>(r)] = entry;
-}
-
-int TStringColumn::displayWidth() const {
-  int width = TColumn::displayWidth();
-  for (const std::string& v : values_) width = widest(width, v);
-  return width;
-}
+void TStringColumn::insertRows(GridTable&, int position, int count) { insertValues(position, count, default_); }
 
 void TStringColumn::writeDefinition(ValueWriter& writer) const {
   TColumn::writeDefinition(writer);
@@ -556,12 +513,6 @@ void TStringColumn::readDefinition(ValueReader& reader) {
   if (!(std::fabs(value) <= static_cast<long double>(std::numeric_limits<double>::max())))
     throw StreamError("Invalid property value", reader.line());
   setting_ = static_cast<double>(value);
-}
-
-std::unique_ptr<TColumn> TStringColumn::clone() const {
-  auto copy = std::make_unique<TStringColumn>(*this);
-  copy->values_.clear();
-  return copy;
 }
 
 // ------------------------------------------------------------------ GridTable
@@ -658,45 +609,27 @@ void GridTable::deleteRow(int index) {
   --rowCount_;
 }
 
-TData GridTable::cell(int column, int row) {
+TColumn& GridTable::cellColumn(int column, int row) {
   checkCell(column, row);
-  return TData(*columns_[static_cast<size_t>(column)], row);
+  return *columns_[static_cast<size_t>(column)];
 }
 
-double GridTable::real(int column, int row) const {
+const TColumn& GridTable::cellColumn(int column, int row) const {
   checkCell(column, row);
-  return columns_[static_cast<size_t>(column)]->real(row);
+  return *columns_[static_cast<size_t>(column)];
 }
 
-void GridTable::setReal(int column, int row, double value) {
-  checkCell(column, row);
-  columns_[static_cast<size_t>(column)]->setReal(row, value);
-}
-
-int GridTable::integer(int column, int row) const {
-  checkCell(column, row);
-  return columns_[static_cast<size_t>(column)]->integer(row);
-}
-
-void GridTable::setInteger(int column, int row, int value) {
-  checkCell(column, row);
-  columns_[static_cast<size_t>(column)]->setInteger(row, value);
-}
-
-std::string GridTable::text(int column, int row) const {
-  checkCell(column, row);
-  return columns_[static_cast<size_t>(column)]->text(row);
-}
+TData GridTable::cell(int column, int row) { return TData(cellColumn(column, row), row); }
+double GridTable::real(int column, int row) const { return cellColumn(column, row).real(row); }
+void GridTable::setReal(int column, int row, double value) { cellColumn(column, row).setReal(row, value); }
+int GridTable::integer(int column, int row) const { return cellColumn(column, row).integer(row); }
+void GridTable::setInteger(int column, int row, int value) { cellColumn(column, row).setInteger(row, value); }
+std::string GridTable::text(int column, int row) const { return cellColumn(column, row).text(row); }
+GridTable* GridTable::subTable(int column, int row) const { return cellColumn(column, row).subTable(row); }
 
 void GridTable::setText(int column, int row, const std::string& entry) {
-  checkCell(column, row);
-  columns_[static_cast<size_t>(column)]->setText(row, entry);
+  cellColumn(column, row).setText(row, entry);
   modified_ = true;
-}
-
-GridTable* GridTable::subTable(int column, int row) const {
-  checkCell(column, row);
-  return columns_[static_cast<size_t>(column)]->subTable(row);
 }
 
 void GridTable::setUnits(int system) {

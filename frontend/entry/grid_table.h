@@ -114,7 +114,7 @@ class TColumn {
   virtual void clearModified() {}
   virtual int rowGroupSize() const;  // the table's row group size (1 unattached)
   virtual void closeSubEditors() {}
-  // Width in characters: widest caption line plus two, widened by the data.
+  // Width in characters: widest caption line or cell text plus two.
   virtual int displayWidth() const;
   virtual void setUnitSystem(int /*system*/) {}
 
@@ -132,6 +132,7 @@ class TColumn {
   TColumn() = default;
   TColumn(const TColumn& other);
   void checkRow(int row) const;
+  int captionWidth() const;  // widest caption line plus two
   [[noreturn]] static void wrongType();
 
  private:
@@ -141,10 +142,33 @@ class TColumn {
   bool rowGroupFlag_ = false;
 };
 
+// What the kinds with one stored value per row share: the values, deleting a
+// row, and the copy of the definition without rows.  Self is the kind.
+template <class T, class Self>
+class ValueColumn : public TColumn {
+ public:
+  int rowCount() const override { return static_cast<int>(values_.size()); }
+  void deleteRow(int index) override;
+  std::unique_ptr<TColumn> clone() const override;
+
+ protected:
+  ValueColumn() = default;
+  // The value of a row (TableError outside the rows).
+  const T& value(int row) const;
+  T& value(int row);
+  // Puts `count` rows holding `value` before `position`.
+  void insertValues(int position, int count, const T& value);
+  // Stores an entry's value in the rows the entry writes: the row, or its
+  // whole row group when the row-group flag is set.
+  void storeEntry(int row, const T& value);
+
+  std::vector<T> values_;
+};
+
 // Option number per row (1-based); the options are the texts of its list.
 // Changing the option of the table's first column rebuilds that row's
 // sub-tables from the template of the new option.
-class TEnumColumn final : public TColumn {
+class TEnumColumn final : public ValueColumn<int, TEnumColumn> {
  public:
   TEnumColumn() = default;
   explicit TEnumColumn(std::vector<std::string> options) : options_(std::move(options)) {}
@@ -152,26 +176,22 @@ class TEnumColumn final : public TColumn {
   const std::vector<std::string>& options() const { return options_; }
   void setOptions(std::vector<std::string> options) { options_ = std::move(options); }
 
-  int rowCount() const override { return static_cast<int>(values_.size()); }
   void insertRows(GridTable& table, int position, int count) override;
-  void deleteRow(int index) override;
-  int integer(int row) const override;
+  int integer(int row) const override { return value(row); }
   void setInteger(int row, int value) override;
   std::string text(int row) const override;
   void setText(int row, const std::string& entry) override;
-  int displayWidth() const override;
+  int displayWidth() const override;  // widest caption line or option
   void writeDefinition(ValueWriter& writer) const override;
   void readDefinition(ValueReader& reader) override;
-  std::unique_ptr<TColumn> clone() const override;
 
  private:
   std::vector<std::string> options_;
-  std::vector<int> values_;
 };
 
 // Integer per row with a default and a range (tested on entries while the
 // table's editor is open).
-class TIntColumn final : public TColumn {
+class TIntColumn final : public ValueColumn<int, TIntColumn> {
  public:
   TIntColumn() = default;
   TIntColumn(int defaultValue, int minValue, int maxValue)
@@ -183,29 +203,24 @@ class TIntColumn final : public TColumn {
   void setDefaultValue(int v) { default_ = v; }
   void setRange(int minValue, int maxValue) { min_ = minValue; max_ = maxValue; }
 
-  int rowCount() const override { return static_cast<int>(values_.size()); }
   void insertRows(GridTable& table, int position, int count) override;
-  void deleteRow(int index) override;
-  int integer(int row) const override;
-  void setInteger(int row, int value) override;
+  int integer(int row) const override { return value(row); }
+  void setInteger(int row, int value) override { this->value(row) = value; }
   std::string text(int row) const override;
   void setText(int row, const std::string& entry) override;
-  int displayWidth() const override;
   void writeDefinition(ValueWriter& writer) const override;
   void readDefinition(ValueReader& reader) override;
-  std::unique_ptr<TColumn> clone() const override;
 
  private:
   int default_ = 0;
   int min_ = 0;
   int max_ = 0;
-  std::vector<int> values_;
 };
 
 // Real per row with a units template and a default; shown in general format
 // with 8 significant digits.  With the top-depth flag the next column must be
 // a real column: a new row starts at the bottom of the row above.
-class TFloatColumn final : public TColumn {
+class TFloatColumn final : public ValueColumn<double, TFloatColumn> {
  public:
   TFloatColumn() = default;
   explicit TFloatColumn(std::string unitsTemplate, double defaultValue = 0.0)
@@ -221,17 +236,14 @@ class TFloatColumn final : public TColumn {
   std::string renderedUnits() const;
 
   std::string captionLine(int index) const override;
-  int rowCount() const override { return static_cast<int>(values_.size()); }
   void insertRows(GridTable& table, int position, int count) override;
   void deleteRow(int index) override;
-  double real(int row) const override;
-  void setReal(int row, double value) override;
+  double real(int row) const override { return value(row); }
+  void setReal(int row, double value) override { this->value(row) = value; }
   std::string text(int row) const override;
   void setText(int row, const std::string& entry) override;
-  int displayWidth() const override;
   void writeDefinition(ValueWriter& writer) const override;
   void readDefinition(ValueReader& reader) override;
-  std::unique_ptr<TColumn> clone() const override;
 
  private:
   const TFloatColumn* nextFloatColumn() const;
@@ -239,7 +251,6 @@ class TFloatColumn final : public TColumn {
   bool topDepth_ = false;
   std::string unitsTemplate_;
   double default_ = 0.0;
-  std::vector<double> values_;
 };
 
 // A sub-table per row, built from a template table of the same family: when
@@ -270,7 +281,6 @@ class TTableColumn final : public TColumn {
   void clearModified() override;
   void closeSubEditors() override;
   void setUnitSystem(int system) override;
-  int displayWidth() const override;
   void writeDefinition(ValueWriter& writer) const override;
   void readDefinition(ValueReader& reader) override;
   std::unique_ptr<TColumn> clone() const override;
@@ -284,7 +294,7 @@ class TTableColumn final : public TColumn {
 
 // Text per row; a default text and a real setting are kept with the
 // definition and written back unchanged.
-class TStringColumn final : public TColumn {
+class TStringColumn final : public ValueColumn<std::string, TStringColumn> {
  public:
   TStringColumn() = default;
   explicit TStringColumn(std::string defaultText) : default_(std::move(defaultText)) {}
@@ -294,21 +304,22 @@ class TStringColumn final : public TColumn {
   double setting() const { return setting_; }
   void setSetting(double v) { setting_ = v; }
 
-  int rowCount() const override { return static_cast<int>(values_.size()); }
   void insertRows(GridTable& table, int position, int count) override;
-  void deleteRow(int index) override;
-  std::string text(int row) const override;
-  void setText(int row, const std::string& entry) override;
-  int displayWidth() const override;
+  std::string text(int row) const override { return value(row); }
+  void setText(int row, const std::string& entry) override { storeEntry(row, entry); }
   void writeDefinition(ValueWriter& writer) const override;
   void readDefinition(ValueReader& reader) override;
-  std::unique_ptr<TColumn> clone() const override;
 
  private:
   std::string default_;
   double setting_ = 0.0;
-  std::vector<std::string> values_;
 };
+
+// Defined once, in the grid table source.
+extern template class ValueColumn<int, TEnumColumn>;
+extern template class ValueColumn<int, TIntColumn>;
+extern template class ValueColumn<double, TFloatColumn>;
+extern template class ValueColumn<std::string, TStringColumn>;
 
 // The cell accessor of (column, row).
 class TData {
@@ -469,6 +480,9 @@ class GridTable {
  private:
   void checkColumn(int column) const;
   void checkCell(int column, int row) const;
+  // The column of a cell (TableError for a cell outside the table).
+  TColumn& cellColumn(int column, int row);
+  const TColumn& cellColumn(int column, int row) const;
 
   TableRegistry* registry_;
   GridTable* owner_;

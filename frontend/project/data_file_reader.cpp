@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 
 #include "common/data_file_layout.h"
 #include "common/soil_types.h"
@@ -124,47 +125,36 @@ class BlockReader {
   void restraintRows() {
     GridTable& t = t_.SoilLayer;
     for (int r = 0; r < t.rowCount(); ++r) {
-      t.setInteger(col::kRestraintCase, r, in_.nextInteger());
-      t.setInteger(col::kRestraintNode, r, in_.nextInteger());
-      t.setReal(col::kRestraintDeflection, r, in_.nextReal());
-      t.setReal(col::kRestraintSlope, r, in_.nextReal());
+      integers(t, r, {col::kRestraintCase, col::kRestraintNode});
+      reals(t, r, {col::kRestraintDeflection, col::kRestraintSlope});
     }
   }
 
   void sectionRows() {
     GridTable& t = t_.PileSect;
     for (int r = 0; r < t.rowCount(); ++r) {
-      t.setInteger(col::kSectFrom, r, in_.nextInteger());
-      t.setInteger(col::kSectTo, r, in_.nextInteger());
-      t.setInteger(col::kSectMode, r, in_.nextInteger());
-      t.setReal(col::kSectEI, r, in_.nextReal());
+      integers(t, r, {col::kSectFrom, col::kSectTo, col::kSectMode});
+      reals(t, r, {col::kSectEI});
     }
   }
 
   void loadRows(bool longTerm) {
     GridTable& t = t_.BoundCond;
-    t.setRowCount(count());
-    if (!longTerm) d_.ApplyConcentratedLoads = t.rowCount() > 0;
+    const bool any = countedRows(t) > 0;
+    if (!longTerm) d_.ApplyConcentratedLoads = any;
     for (int r = 0; r < t.rowCount(); ++r) {
-      t.setInteger(col::kLoadMode, r, in_.nextInteger());
-      t.setInteger(col::kLoadFrom, r, in_.nextInteger());
-      t.setInteger(col::kLoadTo, r, in_.nextInteger());
-      t.setReal(col::kLoadLateral, r, in_.nextReal());
-      t.setReal(col::kLoadMoment, r, in_.nextReal());
-      t.setReal(col::kLoadAxial, r, in_.nextReal());
+      integers(t, r, {col::kLoadMode, col::kLoadFrom, col::kLoadTo});
+      reals(t, r, {col::kLoadLateral, col::kLoadMoment, col::kLoadAxial});
     }
   }
 
   void springRows(bool longTerm) {
     GridTable& t = t_.SoilStrength;
-    t.setRowCount(count());
-    if (!longTerm) d_.ApplySprings = t.rowCount() > 0;
+    const bool any = countedRows(t) > 0;
+    if (!longTerm) d_.ApplySprings = any;
     for (int r = 0; r < t.rowCount(); ++r) {
-      t.setInteger(col::kSpringFrom, r, in_.nextInteger());
-      t.setInteger(col::kSpringTo, r, in_.nextInteger());
-      t.setInteger(col::kSpringMode, r, in_.nextInteger());
-      t.setReal(col::kSpringLateral, r, in_.nextReal());
-      t.setReal(col::kSpringRotational, r, in_.nextReal());
+      integers(t, r, {col::kSpringFrom, col::kSpringTo, col::kSpringMode});
+      reals(t, r, {col::kSpringLateral, col::kSpringRotational});
     }
   }
 
@@ -174,13 +164,10 @@ class BlockReader {
     for (int r = 0; r < t.rowCount(); ++r) {
       skipBlankLines();
       const bool withPrestress = in_.itemCount() > 6;
-      t.setReal(col::kTiebackDepth, r, in_.nextReal());
+      reals(t, r, {col::kTiebackDepth});
       t.setReal(col::kTiebackArea, r, in_.nextReal() * areaFactor);
-      t.setReal(col::kTiebackModulus, r, in_.nextReal());
-      t.setReal(col::kTiebackUnbonded, r, in_.nextReal());
-      t.setReal(col::kTiebackAngle, r, in_.nextReal());
-      t.setReal(col::kTiebackSpacing, r, in_.nextReal());
-      if (withPrestress) t.setReal(col::kTiebackPrestress, r, in_.nextReal());
+      reals(t, r, {col::kTiebackModulus, col::kTiebackUnbonded, col::kTiebackAngle, col::kTiebackSpacing});
+      if (withPrestress) reals(t, r, {col::kTiebackPrestress});
     }
   }
 
@@ -188,13 +175,12 @@ class BlockReader {
     GridTable& t = t_.PYMod;
     for (int r = 0; r < t.rowCount(); ++r) {
       t.setReal(col::kModDepth, r, in_.nextReal() / feet());
-      t.setReal(col::kModP, r, in_.nextReal());
-      t.setReal(col::kModY, r, in_.nextReal());
+      reals(t, r, {col::kModP, col::kModY});
     }
   }
 
   void distributedRows(GridTable& t) {
-    t.setRowCount(count());
+    countedRows(t);
     for (int r = 0; r < t.rowCount(); ++r) {
       t.setReal(col::kDistDepth, r, in_.nextReal() / feet());
       t.setReal(col::kDistLoad, r, in_.nextReal() * feet());
@@ -217,13 +203,11 @@ class BlockReader {
 
     GridTable& s = t_.SurchargeTable;
     if (is_.surchargeTable) {
-      s.setRowCount(count());
-      if (!longTerm) d_.ApplySurcharge = s.rowCount() > 0;
+      const bool any = countedRows(s) > 0;
+      if (!longTerm) d_.ApplySurcharge = any;
       for (int r = 0; r < s.rowCount(); ++r) {
-        s.setInteger(col::kSurchargeType, r, in_.nextInteger());
-        s.setReal(col::kSurchargeMagnitude, r, in_.nextReal());
-        s.setReal(col::kSurchargeDistance, r, in_.nextReal());
-        s.setReal(col::kSurchargeWidth, r, in_.nextReal());
+        integers(s, r, {col::kSurchargeType});
+        reals(s, r, {col::kSurchargeMagnitude, col::kSurchargeDistance, col::kSurchargeWidth});
       }
     } else if (d_.LegacySurcharge[kLegacyDistance] > 0) {
       // The single surcharge set of older files becomes three rows.
@@ -243,7 +227,7 @@ class BlockReader {
   }
 
   void layers(GridTable& soil, bool longTerm) {
-    soil.setRowCount(count());
+    countedRows(soil);
     double bottom = 0;
     for (int r = 0; r < soil.rowCount(); ++r) {
       const int type = in_.nextInteger();
@@ -268,7 +252,7 @@ class BlockReader {
 
   void parameterLine(int type, GridTable* params, int row, bool longTerm) {
     const SoilParameterItems* items = soilParameterItems(type);
-    const bool rock = type == kStrongRock || type == kWeakRock;
+    const bool rock = isRock(type);
     for (int k = 0; k < 6; ++k) {
       const double v = in_.nextReal();
       if (items == nullptr || (longTerm && k == 5 && !rock)) continue;
@@ -325,6 +309,20 @@ class BlockReader {
 
   static bool cellExists(const GridTable* t, int column, int row) {
     return t != nullptr && column >= 0 && column < t->columnCount() && row < t->rowCount();
+  }
+
+  // One row's items, read in the order of the columns given.
+  void integers(GridTable& t, int row, std::initializer_list<int> columns) {
+    for (int c : columns) t.setInteger(c, row, in_.nextInteger());
+  }
+  void reals(GridTable& t, int row, std::initializer_list<int> columns) {
+    for (int c : columns) t.setReal(c, row, in_.nextReal());
+  }
+
+  // Sets the table's rows from a count item; returns the row count.
+  int countedRows(GridTable& t) {
+    t.setRowCount(count());
+    return t.rowCount();
   }
 
   // A count item: negative counts as 0; a count beyond the file's lines

@@ -149,7 +149,7 @@ class BlockWriter {
   // Each value is followed by one space; a placeholder brings its own two.
   void parameterLine(int type, const GridTable* params, int row, bool longTerm) {
     const SoilParameterItems* items = soilParameterItems(type);
-    const bool rock = type == kStrongRock || type == kWeakRock;
+    const bool rock = isRock(type);
     for (int k = 0; k < 6; ++k) {
       const SoilParameterItem item = items ? (*items)[static_cast<size_t>(k)] : SoilParameterItem{-1, {}};
       const bool dropped = longTerm && k == 5 && !rock;  // no coefficient in the long term

@@ -27,6 +27,19 @@ constexpr int kGeneratedCurvePoints = kGeneratedFilePoints - 1;  // 33 points in
   throw AnalysisStop{};
 }
 
+// A fault of the soil-data file, named after the file.
+InputError soilDataError(const std::string& what) {
+  return InputError("     ERROR -- SOIL-DATA FILE " + std::string(kSoilDataFile) + " " + what);
+}
+
+// Curve c of the store: count points, acting at the station of `node` (flag 0
+// for a user set, 1 for a generated curve).
+void placeCurve(PYCurveStore& store, int c, int count, int flag, int node) {
+  store.pointCount[c] = count;
+  store.flag[c] = flag;
+  store.startIndex[c] = store.endIndex[c] = node + 4;
+}
+
 // Record 12 ahead of generated curves: every set acts at its own node only.
 void readUserCurveSets(RunContext& ctx, int setCount) {
   BlockData& block = ctx.block;
@@ -76,14 +89,12 @@ void loadUserCurve(RunContext& ctx, FreeFormatReader& file, int c) {
   const int count = file.readInt();
   file.endRead();
   if (node != set.node || count != set.count)
-    throw InputError("     ERROR -- SOIL-DATA FILE " + std::string(kSoilDataFile) + " DOES NOT MATCH THE USER P-Y CURVES");
+    throw soilDataError("DOES NOT MATCH THE USER P-Y CURVES");
   for (int k = 1; k <= count; ++k) {
     double row[3];
     file.readReals(row, 3);
   }
-  store.pointCount[c] = count;
-  store.flag[c] = 0;
-  store.startIndex[c] = store.endIndex[c] = node + 4;
+  placeCurve(store, c, count, 0, node);
   ctx.plot << plotReal(node * h) + plotInteger(count);
   for (int k = 1; k <= count; ++k) {
     ctx.plot << plotReal(set.y[k]) + plotReal(set.p[k]);
@@ -103,11 +114,10 @@ void loadGeneratedCurve(RunContext& ctx, FreeFormatReader& file, int c) {
   const int count = file.readInt();
   file.endRead();
   if (count != kGeneratedFilePoints)
-    throw InputError("     ERROR -- SOIL-DATA FILE " + std::string(kSoilDataFile) + " HOLDS A CURVE OF " +
-                     std::to_string(count) + " POINTS");
+    throw soilDataError("HOLDS A CURVE OF " + std::to_string(count) + " POINTS");
   const long node = h > 0.0 ? std::lround(depth / h) : 0;
   if (node < -3 || node > ctx.block.wall.NN + 3)
-    throw InputError("     ERROR -- SOIL-DATA FILE " + std::string(kSoilDataFile) + " HOLDS A CURVE BELOW THE WALL");
+    throw soilDataError("HOLDS A CURVE BELOW THE WALL");
   std::array<double, kGeneratedFilePoints + 1> Pf{}, Yf{};
   for (int m = 1; m <= kGeneratedFilePoints; ++m) {
     double row[3];
@@ -123,9 +133,7 @@ void loadGeneratedCurve(RunContext& ctx, FreeFormatReader& file, int c) {
     store.y[c][k] = Yf[k - 16];
     store.p[c][k] = -Pf[k - 16];
   }
-  store.pointCount[c] = kGeneratedCurvePoints;
-  store.flag[c] = 1;
-  store.startIndex[c] = store.endIndex[c] = static_cast<int>(node) + 4;
+  placeCurve(store, c, kGeneratedCurvePoints, 1, static_cast<int>(node));
   ctx.plot << Line().b(1).F(depth, 10, 2).b(1).I(kGeneratedCurvePoints, 5).str();
   for (int k = 1; k <= kGeneratedCurvePoints; ++k) {
     ctx.plot << plotReal(store.y[c][k]) + plotReal(store.p[c][k]);

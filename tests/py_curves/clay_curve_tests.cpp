@@ -168,17 +168,13 @@ std::vector<SoilDataCurve> readSoilDataCurves(const std::vector<std::string>& li
   return curves;
 }
 
-class ClayGeneratorTest : public PYStateTest {
+class ClayGeneratorTest : public PYGeneratorTest {
  protected:
   void SetUp() override {
-    PYStateTest::SetUp();
-    g().soilData.open("SOILDATA");
+    PYGeneratorTest::SetUp();
     g().spacingRatio = 3.5;  // not a continuous wall, no automatic p-multiplier
   }
-  std::vector<SoilDataCurve> curves() {
-    g().soilData.close();
-    return readSoilDataCurves(readLines("SOILDATA"));
-  }
+  std::vector<SoilDataCurve> curves() { return readSoilDataCurves(soilDataLines()); }
 };
 
 TEST_F(ClayGeneratorTest, SoftClayOffsetsAndMultipliersOnBothSides) {

@@ -1,13 +1,20 @@
 #pragma once
-// A run context with a soil record, run inside a temporary directory of its
-// own so that the scratch file "SOILDATA" of one test meets no other.
+// Fixtures of the p-y tests: a run context with a soil record, a generation
+// state over a hand-made profile, and that state with its soil-data file and
+// console stream read back.  Each test runs inside a temporary directory of
+// its own so that the scratch file "SOILDATA" of one test meets no other
+// (kept after the test where MURENA_KEEP_TEST_FILES is set).
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/run_context.h"
@@ -53,7 +60,7 @@ class PYContextTest : public ::testing::Test {
     ctx_.reset();
     std::filesystem::current_path(previous_);
     std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    if (std::getenv("MURENA_KEEP_TEST_FILES") == nullptr) std::filesystem::remove_all(dir_, ec);
   }
 
   RunContext& ctx() { return *ctx_; }
@@ -92,9 +99,10 @@ class PYContextTest : public ::testing::Test {
     for (const auto& l : lines) n += l == text ? 1 : 0;
     return n;
   }
-  static int findLine(const std::vector<std::string>& lines, const std::string& text, int from = 0) {
-    for (size_t i = static_cast<size_t>(from); i < lines.size(); ++i)
-      if (lines[i] == text) return static_cast<int>(i);
+  // Index of the n-th (0-based) line equal to `text`, or -1.
+  static int findLine(const std::vector<std::string>& lines, const std::string& text, int n = 0) {
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (lines[i] == text && n-- == 0) return static_cast<int>(i);
     return -1;
   }
 
@@ -139,6 +147,51 @@ class PYStateTest : public PYContextTest {
 
  private:
   std::unique_ptr<PYGeneration> g_;
+};
+
+// A generation state writing "SOILDATA" and a console stream, both read back.
+class PYGeneratorTest : public PYStateTest {
+ protected:
+  void SetUp() override {
+    PYStateTest::SetUp();
+    g().soilData.open(kSoilDataFile);
+    console_ = std::fopen("console", "w+");
+    g().console = console_;
+  }
+  void TearDown() override {
+    g().console = nullptr;
+    if (console_) std::fclose(console_);
+    PYStateTest::TearDown();
+  }
+
+  std::vector<std::string> soilDataLines() {
+    g().soilData.close();
+    return readLines(kSoilDataFile);
+  }
+  std::string consoleText() {
+    std::fflush(console_);
+    std::ifstream in("console", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  // Point lines (y', p') of the n-th curve side in the report: the 17 lines
+  // after the n-th heading line "Y"/"P" and its unit line.
+  static std::vector<std::pair<double, double>> reportPoints(const std::vector<std::string>& lines,
+                                                             const std::string& yPHeading, int n) {
+    std::vector<std::pair<double, double>> points;
+    const int at = findLine(lines, yPHeading, n);
+    if (at < 0) return points;
+    for (int i = at + 2; i < at + 2 + kSidePoints && i < static_cast<int>(lines.size()); ++i) {
+      std::string s = lines[static_cast<size_t>(i)];
+      for (char& c : s)
+        if (c == 'D') c = 'E';
+      points.emplace_back(std::stod(s.substr(21, 20)), std::stod(s.substr(41, 20)));
+    }
+    return points;
+  }
+
+ private:
+  std::FILE* console_ = nullptr;
 };
 
 }  // namespace murena::pytest

@@ -7,18 +7,18 @@
 
 #include "engine/run_errors.h"
 #include "engine/soil/py_rock_curves.h"
-#include "sand_silt_rock_fixture.h"
+#include "py_test_support.h"
 
-namespace murena::test {
+namespace murena::pytest {
 namespace {
 
 const std::string kStrongYP = std::string(38, ' ') + "Y" + std::string(19, ' ') + "P";
 const std::string kWeakYP = std::string(37, ' ') + "Y" + std::string(19, ' ') + "P";
 
-class RockGenerator : public GeneratorFixture {
+class RockGenerator : public PYGeneratorTest {
  protected:
   void SetUp() override {
-    GeneratorFixture::SetUp();
+    PYGeneratorTest::SetUp();
     g().H = 12.0;
     g().spacingRatio = 3.5;
   }
@@ -150,4 +150,4 @@ TEST_F(WeakRockGenerator, StrengthBeyondItsProfileStopsWithCodeOne) {
 }
 
 }  // namespace
-}  // namespace murena::test
+}  // namespace murena::pytest

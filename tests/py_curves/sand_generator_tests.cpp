@@ -7,19 +7,19 @@
 
 #include "engine/run_errors.h"
 #include "engine/soil/py_sand_resistance.h"
-#include "sand_silt_rock_fixture.h"
+#include "py_test_support.h"
 
-namespace murena::test {
+namespace murena::pytest {
 namespace {
 
 constexpr double kDeg = 3.1416 / 180.0;
 const std::string kYP = std::string(38, ' ') + "Y" + std::string(19, ' ') + "P";
 
-class SandGenerator : public GeneratorFixture {
+class SandGenerator : public PYGeneratorTest {
  protected:
   // Sand 0 to 120 below an excavation 12 deep; phi 35, gamma' 0.065, k 100.
   void SetUp() override {
-    GeneratorFixture::SetUp();
+    PYGeneratorTest::SetUp();
     g().H = 12.0;
     g().spacingRatio = 3.5;  // neither continuous nor automatically reduced
     addLayer(4, 0.0, 120.0, {0.065, 0.0, 35.0, 0.0, 100.0, 0.0});
@@ -150,4 +150,4 @@ TEST_F(SandGenerator, FrictionAngleBeyondItsProfileStopsWithoutCode) {
 }
 
 }  // namespace
-}  // namespace murena::test
+}  // namespace murena::pytest

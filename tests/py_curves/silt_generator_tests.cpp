@@ -8,18 +8,18 @@
 
 #include "engine/run_errors.h"
 #include "engine/soil/py_sand_resistance.h"
-#include "sand_silt_rock_fixture.h"
+#include "py_test_support.h"
 
-namespace murena::test {
+namespace murena::pytest {
 namespace {
 
 const std::string kYP = std::string(37, ' ') + "Y" + std::string(19, ' ') + "P";
 
-class SiltGenerator : public GeneratorFixture {
+class SiltGenerator : public PYGeneratorTest {
  protected:
   // Silt 0 to 120 below an excavation 12 deep; gamma' 0.06, c 0.5, phi 30, k 100.
   void SetUp() override {
-    GeneratorFixture::SetUp();
+    PYGeneratorTest::SetUp();
     g().H = 12.0;
     g().spacingRatio = 3.5;
     addLayer(5, 0.0, 120.0, {0.06, 0.5, 30.0, 0.0, 100.0, 0.0});
@@ -142,4 +142,4 @@ TEST_F(SiltGenerator, CumulativeResistanceIsTheTrapezoidSumOfPultWithTheTailToTh
 }
 
 }  // namespace
-}  // namespace murena::test
+}  // namespace murena::pytest

@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "frontend/project/file_errors.h"
 #include "temp_folder.h"
@@ -15,32 +13,21 @@ namespace murena {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing_support::readText;
 
 class AtomicFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("murena_atomic_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-  fs::path dir_;
+  // A test may take the folder's permissions; it is removed writable.
+  void TearDown() override { fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add); }
+  testing_support::TempFolder folder_;
+  fs::path dir_ = folder_.path();
 };
 
 TEST_F(AtomicFileTest, ReplacesTheFileAndLeavesNoTemporaryBehind) {
   const auto path = (dir_ / "Wall.mr5d").string();
   writeFileAtomically(path, "old\r\n");
   writeFileAtomically(path, "new\r\n");
-  EXPECT_EQ(slurp(path), "new\r\n");
+  EXPECT_EQ(readText(path), "new\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
@@ -51,7 +38,7 @@ TEST_F(AtomicFileTest, FailedSaveKeepsTheOldFileAndReportsTheError) {
   fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_THROW(writeFileAtomically(path, "new\r\n"), EProjectWriteError);
   fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
-  EXPECT_EQ(slurp(path), "old\r\n");
+  EXPECT_EQ(readText(path), "old\r\n");
 }
 
 // A file-size limit makes the write fail part way, as a full disk would.
@@ -62,7 +49,7 @@ TEST_F(AtomicFileTest, WriteFailurePartWayKeepsTheOldFile) {
     testing_support::FileSizeLimit limit(16);
     EXPECT_THROW(writeFileAtomically(path, std::string(4096, 'x')), EProjectWriteError);
   }
-  EXPECT_EQ(slurp(path), "old\r\n");
+  EXPECT_EQ(readText(path), "old\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 

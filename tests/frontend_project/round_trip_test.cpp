@@ -144,14 +144,7 @@ TEST(DataFileWriter, ConversionsOnTheWayOutDivide) {
 TEST(DataFileWriter, SandLayerLineAndLastSectionMode) {
   TProjectTables tables;
   TProject project(tables);
-  tables.NewSoil.setInteger(col::kSoilType, 0, 4);
-  GridTable* sand = tables.NewSoil.subTable(col::kSoilParameters, 0);
-  for (int r = 0; r < 2; ++r) {
-    sand->setReal(0, r, 1728 * 0.0637);
-    sand->setReal(1, r, 30);
-    sand->setReal(2, r, 25);
-    sand->setReal(3, r, 0.4);
-  }
+  testing_support::setLayer(tables.NewSoil, 0, kSand, 0, {1728 * 0.0637, 30, 25, 0.4});
   tables.PileSect.setInteger(col::kSectMode, 0, 2);
   const auto lines = linesOf(dataFileText(project.data(), tables));
   EXPECT_EQ(lines[3], "0\t1\t1\t0");
@@ -165,9 +158,8 @@ TEST(DataFileWriter, LongTermBlockUsesItsOwnTablesAndTriangularCode) {
   TProgramData& d = project.data();
   d.EarthPressureOption = 3;
   d.LongTermAnalysis = true;
-  tables.LongSoil.setInteger(col::kSoilType, 0, 5);
-  GridTable* silt = tables.LongSoil.subTable(col::kSoilParameters, 0);
-  for (int c = 0; c < 6; ++c) silt->setReal(c, 0, c + 1);
+  GridTable& silt = testing_support::setLayer(tables.LongSoil, 0, kSilt, 0);
+  for (int c = 0; c < 6; ++c) silt.setReal(c, 0, c + 1);
   const auto lines = linesOf(dataFileText(d, tables));
   ASSERT_EQ(lines.size(), 28u);
   EXPECT_EQ(lines[1], "1 0\t1\t0\t3\t2 0 1 0 0");

@@ -1,15 +1,34 @@
 #pragma once
 // A project that uses every option and every table, for write-read tests.
+#include <initializer_list>
+
+#include "common/soil_types.h"
 #include "frontend/project/project.h"
 
 namespace murena::testing_support {
 
-inline void fillLayer(GridTable& soil, int row, int type, double depth, double base) {
+// Sets a soil layer's type and bottom depth; returns its parameter sub-table,
+// built for the type.
+inline GridTable& setLayer(GridTable& soil, int row, int type, double depth) {
   soil.setInteger(col::kSoilType, row, type);
   soil.setReal(col::kSoilDepth, row, depth);
-  GridTable* p = soil.subTable(col::kSoilParameters, row);
-  for (int r = 0; r < p->rowCount(); ++r)
-    for (int c = 0; c < p->columnCount(); ++c) p->setReal(c, r, base + 10 * c + r + 0.25);
+  return *soil.subTable(col::kSoilParameters, row);
+}
+
+// The same, with every parameter row holding `parameters` from column 0 on.
+inline void setLayer(GridTable& soil, int row, int type, double depth, std::initializer_list<double> parameters) {
+  GridTable& p = setLayer(soil, row, type, depth);
+  for (int r = 0; r < p.rowCount(); ++r) {
+    int c = 0;
+    for (double v : parameters) p.setReal(c++, r, v);
+  }
+}
+
+// The same, with a distinct value in every parameter cell, from `base` on.
+inline void fillLayer(GridTable& soil, int row, int type, double depth, double base) {
+  GridTable& p = setLayer(soil, row, type, depth);
+  for (int r = 0; r < p.rowCount(); ++r)
+    for (int c = 0; c < p.columnCount(); ++c) p.setReal(c, r, base + 10 * c + r + 0.25);
 }
 
 // userPressure: earth pressure and p-y curves given by the user, else a

@@ -11,37 +11,27 @@
 #include <sstream>
 #include <string>
 
+#include "common/soil_types.h"
 #include "frontend/project/file_errors.h"
 #include "frontend/project/project.h"
 #include "frontend/project/stage_file_names.h"
+#include "tests/frontend_project/sample_project.h"
+#include "tests/frontend_project/temp_folder.h"
 
 namespace murena {
 namespace {
 
 namespace fs = std::filesystem;
 using Entry = std::int32_t (*)(std::int32_t);
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing_support::setLayer;
 
 class ProjectEngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/murena-project-engine-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
     previous_ = fs::current_path();
     project.data().FileName = (dir_ / "Wall.mr5d").string();
   }
-  void TearDown() override {
-    fs::current_path(previous_);
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
+  void TearDown() override { fs::current_path(previous_); }
 
   // Saves the project, runs the engine on it as the front end does and
   // returns the report.
@@ -64,7 +54,7 @@ class ProjectEngineTest : public ::testing::Test {
     }
     dlclose(handle);
     fs::current_path(previous_);
-    std::string report = readAll(withExtension(data, ".mr5o"));
+    std::string report = testing_support::readText(withExtension(data, ".mr5o"));
     if (const char* keep = std::getenv("MURENA_KEEP_REPORT")) std::ofstream(keep, std::ios::binary) << report;
     return report;
   }
@@ -94,16 +84,7 @@ class ProjectEngineTest : public ::testing::Test {
     GridTable& soil = tables().NewSoil;
     soil.setRowCount(2);
     const double depths[] = {8, 40}, weights[] = {110, 125}, angles[] = {30, 36}, ks[] = {25, 90};
-    for (int r = 0; r < 2; ++r) {
-      soil.setInteger(col::kSoilType, r, 4);  // sand
-      soil.setReal(col::kSoilDepth, r, depths[r]);
-      GridTable* sand = soil.subTable(col::kSoilParameters, r);
-      for (int row = 0; row < 2; ++row) {
-        sand->setReal(0, row, weights[r]);
-        sand->setReal(1, row, angles[r]);
-        sand->setReal(2, row, ks[r]);
-      }
-    }
+    for (int r = 0; r < 2; ++r) setLayer(soil, r, kSand, depths[r], {weights[r], angles[r], ks[r]});
   }
 
   // User pressure and user p-y curves: no soil data in the file.
@@ -138,9 +119,10 @@ class ProjectEngineTest : public ::testing::Test {
 
   TProjectTables& tables() { return tables_; }
 
+  testing_support::TempFolder folder_;
+  fs::path dir_ = folder_.path();
   TProjectTables tables_;
   TProject project{tables_};
-  fs::path dir_;
   fs::path previous_;
 };
 
@@ -182,21 +164,8 @@ TEST_F(ProjectEngineTest, AnchoredWallInSiUnitsWithTiebackAndSurcharge) {
   s.setReal(col::kSurchargeDistance, 0, 1500);  // mm
   GridTable& soil = tables().NewSoil;
   soil.setRowCount(2);
-  soil.setInteger(col::kSoilType, 0, 4);
-  soil.setReal(col::kSoilDepth, 0, 4);
-  soil.setInteger(col::kSoilType, 1, 3);  // stiff clay without free water
-  soil.setReal(col::kSoilDepth, 1, 15);
-  GridTable* sand = soil.subTable(col::kSoilParameters, 0);
-  GridTable* clay = soil.subTable(col::kSoilParameters, 1);
-  for (int row = 0; row < 2; ++row) {
-    sand->setReal(0, row, 18);
-    sand->setReal(1, row, 32);
-    sand->setReal(2, row, 20000);
-    clay->setReal(0, row, 19);
-    clay->setReal(1, row, 30);
-    clay->setReal(2, row, 0.007);
-    clay->setReal(3, row, 100000);
-  }
+  setLayer(soil, 0, kSand, 4, {18, 32, 20000});
+  setLayer(soil, 1, kStiffClayNoFreeWater, 15, {19, 30, 0.007, 100000});
   expectCleanReport(saveAndRun());
 }
 
@@ -204,14 +173,7 @@ TEST_F(ProjectEngineTest, ShortAndLongTermAnalysis) {
   englishCantilever();
   project.data().LongTermAnalysis = true;
   tables().LongSoil.setRowCount(1);
-  tables().LongSoil.setInteger(col::kSoilType, 0, 4);
-  tables().LongSoil.setReal(col::kSoilDepth, 0, 40);
-  GridTable* sand = tables().LongSoil.subTable(col::kSoilParameters, 0);
-  for (int row = 0; row < 2; ++row) {
-    sand->setReal(0, row, 115);
-    sand->setReal(1, row, 30);
-    sand->setReal(2, row, 25);
-  }
+  setLayer(tables().LongSoil, 0, kSand, 40, {115, 30, 25});
   expectCleanReport(saveAndRun());
 }
 

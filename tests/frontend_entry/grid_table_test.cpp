@@ -99,9 +99,7 @@ TEST_F(IntegerCells, FloatCaptionCarriesUnitsAndText) {
 // Width in characters: the widest caption line (units included) or cell text,
 // plus two; an enumeration is as wide as its widest option.
 TEST_F(IntegerCells, DisplayWidthFollowsCaptionsAndTexts) {
-  auto text = std::make_unique<TStringColumn>("x");
-  text->setCaptionLines({"Name"});
-  table.addColumn(std::move(text));
+  table.addColumn(testing::captioned(std::make_unique<TStringColumn>("x"), {"Name"}));
   EXPECT_EQ(table.column(0).displayWidth(), 7);   // "Nodes"
   EXPECT_EQ(table.column(1).displayWidth(), 14);  // "Load (lbs)  "
   EXPECT_EQ(table.column(2).displayWidth(), 20);  // "Specify Deflection"

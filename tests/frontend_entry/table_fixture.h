@@ -8,24 +8,33 @@
 
 namespace murena::testing {
 
+// A column with its caption lines.
+template <class Column>
+std::unique_ptr<Column> captioned(std::unique_ptr<Column> column, std::vector<std::string> captions) {
+  column->setCaptionLines(std::move(captions));
+  return column;
+}
+
 inline std::unique_ptr<TFloatColumn> realColumn(std::vector<std::string> captions, std::string units,
                                                 double defaultValue = 0.0) {
-  auto c = std::make_unique<TFloatColumn>(std::move(units), defaultValue);
-  c->setCaptionLines(std::move(captions));
-  return c;
+  return captioned(std::make_unique<TFloatColumn>(std::move(units), defaultValue), std::move(captions));
 }
 
 inline std::unique_ptr<TIntColumn> intColumn(std::vector<std::string> captions, int defaultValue, int minValue,
                                              int maxValue) {
-  auto c = std::make_unique<TIntColumn>(defaultValue, minValue, maxValue);
-  c->setCaptionLines(std::move(captions));
-  return c;
+  return captioned(std::make_unique<TIntColumn>(defaultValue, minValue, maxValue), std::move(captions));
 }
 
 inline std::unique_ptr<TEnumColumn> enumColumn(std::vector<std::string> captions, std::vector<std::string> options) {
-  auto c = std::make_unique<TEnumColumn>(std::move(options));
-  c->setCaptionLines(std::move(captions));
-  return c;
+  return captioned(std::make_unique<TEnumColumn>(std::move(options)), std::move(captions));
+}
+
+// Sets the published properties the table tests use.
+inline void describe(GridTable& table, int identifier, std::string caption, int minRows, int maxRows) {
+  table.setIdentifier(identifier);
+  table.setCaption(std::move(caption));
+  table.setMinRows(minRows);
+  table.setMaxRows(maxRows);
 }
 
 // A soil-layer table whose sub-table column takes the clay template for
@@ -33,28 +42,17 @@ inline std::unique_ptr<TEnumColumn> enumColumn(std::vector<std::string> captions
 template <class Table, class Registry>
 struct SoilTables {
   explicit SoilTables(Registry& registry) : clay(registry), sand(registry), layers(registry) {
-    clay.setIdentifier(18);
-    clay.setCaption("Clay");
-    clay.setMinRows(2);
-    clay.setMaxRows(2);
+    describe(clay, 18, "Clay", 2, 2);
     clay.addColumn(realColumn({"Total", "Unit Weight"}, "F/L2^3"));
     clay.addColumn(realColumn({"Cohesive", "Strength"}, "F/L2^2"));
-    sand.setIdentifier(17);
-    sand.setCaption("Sand");
-    sand.setMinRows(2);
-    sand.setMaxRows(2);
+    describe(sand, 17, "Sand", 2, 2);
     sand.addColumn(realColumn({"Total", "Unit Weight"}, "F/L2^3"));
     sand.addColumn(realColumn({"Friction", "Angle"}, "DEG."));
     sand.addColumn(realColumn({"", "k(py)"}, "F/L^3"));
-    layers.setIdentifier(19);
-    layers.setCaption("Soil Layers");
-    layers.setMinRows(1);
-    layers.setMaxRows(10);
+    describe(layers, 19, "Soil Layers", 1, 10);
     layers.addColumn(enumColumn({"Soil Type"}, {"Soft Clay", "Sand"}));
     layers.addColumn(realColumn({"Depth at", "Bottom"}, "L2"));
-    auto flex = std::make_unique<TTableColumn>(std::vector<int>{18, 17});
-    flex->setCaptionLines({"Edit Soil", "Parameters"});
-    layers.addColumn(std::move(flex));
+    layers.addColumn(captioned(std::make_unique<TTableColumn>(std::vector<int>{18, 17}), {"Edit Soil", "Parameters"}));
   }
   Table clay;
   Table sand;

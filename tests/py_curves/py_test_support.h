@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/run_context.h"
+#include "engine/run_errors.h"
 #include "engine/soil/py_generator_frame.h"
 #include "engine/unit_labels.h"
 
@@ -26,6 +27,17 @@ namespace murena::pytest {
 // One parameter row: unit weight, strength, friction angle (degrees), strain
 // slot, modulus slot, coefficient slot.
 using Row = std::array<double, 6>;
+
+// The code of the stop that `call` ends with; "(no stop)" where it returns.
+template <class Call>
+std::string stopCodeOf(Call&& call) {
+  try {
+    call();
+  } catch (const StopCode& stop) {
+    return stop.code;
+  }
+  return "(no stop)";
+}
 
 class PYContextTest : public ::testing::Test {
  protected:

@@ -2,10 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace murena {
 namespace {
+
+// The StreamError that `read` throws; none when it reads through.
+template <class Read>
+std::optional<StreamError> streamErrorOf(Read read) {
+  try {
+    read();
+  } catch (const StreamError& e) {
+    return e;
+  }
+  return std::nullopt;
+}
 
 const char* const kDefinitions = R"(# tables of a small main window
 object TblClay1: TGridTable
@@ -151,12 +163,9 @@ TEST_P(ColumnStreamErrors, GivesMessage) {
   else table = std::make_unique<TGridTable>(tables);
   table->addColumn(std::make_unique<TFloatColumn>("L"));
   ValueReader reader(c.col);
-  try {
-    readColumnDefinitions(reader, *table);
-    FAIL() << c.col;
-  } catch (const StreamError& e) {
-    EXPECT_EQ(e.message(), c.message) << c.col;
-  }
+  const auto error = streamErrorOf([&] { readColumnDefinitions(reader, *table); });
+  ASSERT_TRUE(error) << c.col;
+  EXPECT_EQ(error->message(), c.message) << c.col;
   EXPECT_EQ(table->columnCount(), 1);  // unchanged after a failure
 }
 
@@ -193,13 +202,10 @@ TEST_P(DefinitionErrors, GivesMessageAndLine) {
   const DefinitionError& c = GetParam();
   TGridTableRegistry tables;
   TGridTableChartRegistry charts;
-  try {
-    readTableDefinitions(c.text, tables, charts);
-    FAIL() << c.text;
-  } catch (const StreamError& e) {
-    EXPECT_EQ(e.message(), c.message) << c.text;
-    EXPECT_EQ(e.line(), c.line) << c.text;
-  }
+  const auto error = streamErrorOf([&] { readTableDefinitions(c.text, tables, charts); });
+  ASSERT_TRUE(error) << c.text;
+  EXPECT_EQ(error->message(), c.message) << c.text;
+  EXPECT_EQ(error->line(), c.line) << c.text;
   EXPECT_TRUE(tables.tables().empty());  // nothing half-read is left registered
   EXPECT_TRUE(charts.tables().empty());
 }

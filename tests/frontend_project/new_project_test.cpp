@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/soil_types.h"
 #include "frontend/project/data_file_writer.h"
 #include "frontend/project/project.h"
 
@@ -92,7 +93,7 @@ TEST(TableDefinitions, DeclareTheProjectTables) {
   }
   // Sub-tables by soil type: clay, clay, clay, sand, silt, strong rock, weak rock.
   const char* captions[] = {"Clay", "Clay", "Clay", "Sand", "Silt", "Strong Rock", "Weak Rock"};
-  for (int type = 1; type <= 7; ++type) {
+  for (int type = kSoftClay; type <= kSoilTypeCount; ++type) {
     tables.NewSoil.setInteger(col::kSoilType, 0, type);
     ASSERT_NE(tables.NewSoil.subTable(col::kSoilParameters, 0), nullptr);
     EXPECT_EQ(tables.NewSoil.subTable(col::kSoilParameters, 0)->caption(), captions[type - 1]);
@@ -136,12 +137,6 @@ TEST(TableDefinitions, MalformedDefinitionsFailWithTheStreamMessage) {
     EXPECT_EQ(std::string(e.what()), "Error occured when creating column 0: Error Column Class not defined");
   }
 }
-
-}  // namespace
-}  // namespace murena
-
-namespace murena {
-namespace {
 
 TEST(NewProject, DefaultNameAndOlderLayoutsNeedSaveAs) {
   TProjectTables tables;

@@ -23,7 +23,7 @@ TEST(NewProject, HasTheDefaultsOfAFreshWall) {
   EXPECT_EQ(d.CurrentStage, 1);
 
   ASSERT_EQ(tables.NewSoil.rowCount(), 1);
-  EXPECT_EQ(tables.NewSoil.integer(col::kSoilType, 0), 1);
+  EXPECT_EQ(tables.NewSoil.integer(col::kSoilType, 0), kSoftClay);
   EXPECT_EQ(tables.NewSoil.real(col::kSoilDepth, 0), 0);
   const GridTable* clay = tables.NewSoil.subTable(col::kSoilParameters, 0);
   ASSERT_NE(clay, nullptr);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/soil_types.h"
 #include "frontend/project/data_file_reader.h"
 #include "frontend/project/data_file_writer.h"
 #include "frontend/project/project.h"
@@ -46,7 +47,7 @@ TEST_F(OlderLayoutTest, Murena2013HasNoTiebackCountAndNoWaOnTheWallLine) {
   EXPECT_EQ(tables.SurchargeTable.integer(col::kSurchargeType, 0), 2);
   EXPECT_EQ(tables.SurchargeTable.real(col::kSurchargeDistance, 0), 24);
   ASSERT_EQ(tables.NewSoil.rowCount(), 1);
-  EXPECT_EQ(tables.NewSoil.integer(col::kSoilType, 0), 4);
+  EXPECT_EQ(tables.NewSoil.integer(col::kSoilType, 0), kSand);
   EXPECT_DOUBLE_EQ(tables.NewSoil.real(col::kSoilDepth, 0), 40);
   const GridTable* sand = tables.NewSoil.subTable(col::kSoilParameters, 0);
   EXPECT_DOUBLE_EQ(sand->real(0, 1), 0.0637 * 1728);

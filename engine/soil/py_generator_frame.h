@@ -2,24 +2,26 @@
 // The frame shared by the p-y curve generators of the seven soil types.
 //
 // How a generator uses it (one call per p-y layer, `layer` is 1-based):
+//   LayerResistanceSum resistance;
 //   for (int i = 1; i <= kCurveDepthsPerLayer; ++i) {
 //     double x = curveDepth(g, layer, i);           // below the excavation level
 //     ... evaluate the soil values once at x with strengthAt, averageUnitWeight,
 //         frictionAngleAt, ... (excavation side, reused for the backfill side);
-//     ... at i == 1 set g.layers[layer].cumulativeResistance = 0 and call
-//         computeEquivalentDepth(g, layer, soil) (not for rock);
-//     double xpExc = formulaDepth(g, layer, x), xpBack = formulaDepth(g, layer, g.H + x);
-//     PYCurvePair pair;   // fill pair.excavation / pair.backfill with raw y, p
+//     ... at i == 1 call startLayerResistance(g, layer, soil) (not for rock);
 //     double pm = pMultiplierAt(g, g.H + x), ym = yMultiplierAt(g, g.H + x);
-//     applyMultipliers(pair.excavation, pm, ym, -pa);  // p' = pm p - pa, y' = ym y
-//     applyMultipliers(pair.backfill, pm, ym, +pa);
-//     writeSideHeading(g, CurveSide::Excavation); ... own column heading ...;
-//     writeReportPoints(g, pair.excavation, ReportPointFormat::Fixed);
-//     writeMultiplierLine(g, pm, ym);               // clay, sand and silt only
-//     ... the same for the backfill side ...
-//     writeSoilDataCurve(g, g.H + x, pair, SoilDataFormat::OneBlank);
-//     ... add this depth's share to g.layers[layer].cumulativeResistance ...
+//     writeCurvePair(g, x, SoilDataFormat::OneBlank,
+//                    [&](CurveSide side, double xa, CurveSidePoints& points) {
+//       double xp = formulaDepth(g, layer, xa);
+//       ... fill points with raw y, p ...
+//       applyMultipliers(points, pm, ym, activeOffset(side, pa));  // p' = pm p -+ pa, y' = ym y
+//       writeSideHeading(g, side); ... own column heading ...;
+//       writeReportPoints(g, points, ReportPointFormat::Fixed);
+//       writeMultiplierLine(g, pm, ym);             // clay, sand and silt only
+//     });
+//     resistance.add(g.layers[layer], i, x, excavationPu);  // not for rock
 //   }
+// (The clays compute both sides of a depth first, then write them in the
+// same order.)
 // All state lives in PYGeneration (one per generatePYCurves call, filled by
 // readGenerationInputs and buildPYProfile); the report is g.ctx.report, the
 // console stream g.console (stderr in a run), the soil-data file g.soilData.

@@ -31,6 +31,14 @@ inline void fillLayer(GridTable& soil, int row, int type, double depth, double b
     for (int c = 0; c < p.columnCount(); ++c) p.setReal(c, r, base + 10 * c + r + 0.25);
 }
 
+// Earth pressure and p-y curves given by the user, none generated.
+inline void chooseUserPressureAndCurves(TProgramData& d) {
+  d.EarthPressureOption = 1;
+  d.UserEarthPressure = true;
+  d.GeneratePYCurves = false;
+  d.ApplyPYCurves = true;
+}
+
 // userPressure: earth pressure and p-y curves given by the user, else a
 // generated trapezoidal distribution with generated curves and a long term.
 inline void fillEveryOption(TProject& project, int unitSystem, bool userPressure) {
@@ -54,9 +62,7 @@ inline void fillEveryOption(TProject& project, int unitSystem, bool userPressure
   d.ApplyRestraints = d.ApplyConcentratedLoads = d.ApplySprings = d.ApplyTiebacks = true;
   d.ApplyPYModifiers = d.ApplyPYCurves = d.ApplyEICurves = d.ApplySurcharge = true;
   if (userPressure) {
-    d.EarthPressureOption = 1;
-    d.UserEarthPressure = true;
-    d.GeneratePYCurves = false;
+    chooseUserPressureAndCurves(d);
   } else {
     d.EarthPressureOption = 3;
     d.LongTermAnalysis = true;

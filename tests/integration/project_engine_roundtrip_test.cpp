@@ -89,11 +89,7 @@ class ProjectEngineTest : public ::testing::Test {
 
   // User pressure and user p-y curves: no soil data in the file.
   void userPressureAndCurves() {
-    TProgramData& d = project.data();
-    d.EarthPressureOption = 1;
-    d.UserEarthPressure = true;
-    d.GeneratePYCurves = false;
-    d.ApplyPYCurves = true;
+    testing_support::chooseUserPressureAndCurves(project.data());
     GridTable& dist = tables().DistLoad;
     dist.setRowCount(3);
     const double depth[] = {0, 12, 30}, load[] = {0, 300, 0};  // ft, lbs/ft

@@ -45,7 +45,10 @@ ProcessResult runRunner(const std::vector<std::string>& args, const fs::path& sc
   std::string command;
   if (!cwd.empty()) command += "cd " + shellQuoted(cwd.string()) + " && ";
   command += shellQuoted(kRunner.string());
-  for (const std::string& arg : args) command += " " + shellQuoted(arg);
+  for (const std::string& arg : args) {
+    command += ' ';
+    command += shellQuoted(arg);
+  }
   fs::path out = scratch / "runner.out", err = scratch / "runner.err";
   command += " >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
   int status = std::system(command.c_str());

@@ -37,8 +37,12 @@ std::string formatDigits(long double value, int precision, int notation) {
   std::string out = negative ? "-" : "";
   if (exponent > notation || exponent < -3) {
     out += digits[0];
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    out += "E" + std::to_string(exponent10);
+    if (digits.size() > 1) {
+      out += '.';
+      out.append(digits, 1, std::string::npos);
+    }
+    out += 'E';
+    out += std::to_string(exponent10);
   } else if (exponent10 >= 0) {
     const size_t intDigits = static_cast<size_t>(exponent10) + 1;
     if (digits.size() <= intDigits) {

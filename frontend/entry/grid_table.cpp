@@ -687,7 +687,10 @@ std::string GridTable::editorCaption() const {
   std::vector<int> path;
   for (const GridTable* t = this; t != nullptr && t->owner_ != nullptr; t = t->owner_) path.push_back(t->rowNumber_);
   std::string text = caption_;
-  for (auto it = path.rbegin(); it != path.rend(); ++it) text += " " + std::to_string(*it);
+  for (auto it = path.rbegin(); it != path.rend(); ++it) {
+    text += ' ';
+    text += std::to_string(*it);
+  }
   return text;
 }
 

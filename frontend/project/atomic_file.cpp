@@ -25,7 +25,10 @@ void writeFileAtomically(const std::string& path, std::string_view content) {
   const fs::path target(path);
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string hidden(1, '.');
+  hidden += target.filename().string();
+  hidden += ".XXXXXX";
+  std::string temp = (folder / hidden).string();
 
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) fail(path, errno);

@@ -13,6 +13,7 @@
 #include "engine/run_context.h"
 #include "engine/soil/earth_pressure_module.h"
 #include "engine/unit_labels.h"
+#include "tests/support/scratch_folder.h"
 
 namespace murena::test {
 
@@ -38,15 +39,7 @@ inline int indexOf(const std::vector<std::string>& lines, const std::string& tex
 class EarthPressureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    dir_ = std::filesystem::temp_directory_path() / ("murena_ep_" + std::to_string(::getpid()) + "_" + name);
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
+    folder_ = std::make_unique<testing_support::ScratchFolder>("murena_ep", testing_support::ScratchFolder::Enter::kYes);
     ctx = std::make_unique<RunContext>();
     ctx->report.open("report.txt");
     ctx->notes.open("notes.txt");
@@ -55,8 +48,7 @@ class EarthPressureTest : public ::testing::Test {
 
   void TearDown() override {
     ctx.reset();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir_);
+    folder_.reset();
   }
 
   void useUnits(int units) {
@@ -129,7 +121,7 @@ class EarthPressureTest : public ::testing::Test {
   std::unique_ptr<RunContext> ctx;
 
  private:
-  std::filesystem::path previous_, dir_;
+  std::unique_ptr<testing_support::ScratchFolder> folder_;
 };
 
 }  // namespace murena::test

@@ -2,17 +2,12 @@
 // Runs the engine in-process on a data file written by the test, inside a
 // fresh scratch folder, and gives back the report, the plot data file and the
 // run context with its full-precision results.
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "engine/run_analysis.h"
 #include "engine/run_context.h"
+#include "tests/support/scratch_folder.h"
 
 namespace murena::testing {
 
@@ -24,36 +19,19 @@ struct EngineRun {
   bool reportHas(const std::string& text) const { return report.find(text) != std::string::npos; }
 };
 
-inline std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 inline EngineRun runEngineOn(const std::string& dataFile) {
-  namespace fs = std::filesystem;
-  char pattern[] = "/tmp/murena-engine-test-XXXXXX";
-  fs::path dir = mkdtemp(pattern);
-  {
-    std::ofstream(dir / "wall.mr5d", std::ios::binary) << dataFile;
-    std::ofstream names(dir / "NAMES.dat");
-    names << "2015.5.12\n\n\n0\n"
-          << (dir / "wall.mr5d").string() << "\n"
-          << (dir / "wall.mr5o").string() << "\n"
-          << (dir / "wall.mr5p").string() << "\n"
-          << (dir / "wall.mr5r").string() << "\n";
-  }
-  fs::path previous = fs::current_path();
-  fs::current_path(dir);
+  using namespace testing_support;
   EngineRun run;
-  run.ctx = std::make_unique<RunContext>();
-  run.status = runAnalysisWith(*run.ctx);
-  fs::current_path(previous);
-  run.report = readWholeFile(dir / "wall.mr5o");
-  run.plot = readWholeFile(dir / "wall.mr5p");
-  run.notes = readWholeFile(dir / "wall.mr5r");
-  fs::remove_all(dir);
+  {
+    ScratchFolder folder("murena_engine_test", ScratchFolder::Enter::kYes);
+    writeText(folder.path() / "wall.mr5d", dataFile);
+    writeNamesFile(folder.path(), folder.path() / "wall.mr5d");
+    run.ctx = std::make_unique<RunContext>();
+    run.status = runAnalysisWith(*run.ctx);
+    run.report = readText(folder.path() / "wall.mr5o");
+    run.plot = readText(folder.path() / "wall.mr5p");
+    run.notes = readText(folder.path() / "wall.mr5r");
+  }
   return run;
 }
 

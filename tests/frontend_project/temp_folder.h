@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed afterwards.
+// Temporary folders, file text helpers and a file-size limit for the project tests.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -11,39 +11,12 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
+
 namespace murena::testing_support {
 
-class TempFolder {
- public:
-  TempFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("murena_project_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-inline void writeText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
+// A fresh folder under the system's temporary folder, removed afterwards.
+using TempFolder = ScratchFolder;
 
 // Text with every line end made CR LF.
 inline std::string withCrLf(const std::string& text) {

@@ -2,7 +2,6 @@
 // the interface check and the run-control file.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +10,8 @@
 #include <set>
 #include <sstream>
 #include <string>
+
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -27,34 +28,24 @@ struct LoadedEngine {
   Entry entry(const char* name) const { return reinterpret_cast<Entry>(dlsym(handle, name)); }
 };
 
-// A scratch folder made the current directory for the test's lifetime.
-struct ScratchFolder {
-  fs::path previous = fs::current_path();
-  fs::path dir;
-  ScratchFolder() {
-    char pattern[] = "/tmp/murena-entry-test-XXXXXX";
-    dir = mkdtemp(pattern);
-    fs::current_path(dir);
-  }
-  ~ScratchFolder() {
-    fs::current_path(previous);
-    fs::remove_all(dir);
-  }
+// A scratch folder made the current directory for the test's lifetime, with
+// the run-control file (its fourth line and completeness chosen by the test)
+// and a small data file.
+struct EntryFolder {
+  murena::testing_support::ScratchFolder scratch{"murena_entry_test", murena::testing_support::ScratchFolder::Enter::kYes};
+  const fs::path& dir = scratch.path();
+
   void writeNames(const std::string& version, const std::string& line4, bool complete = true) const {
     std::ofstream names(dir / "NAMES.dat");
     names << version << "\n\n\n" << line4 << "\n" << (dir / "w.mr5d").string() << "\n" << (dir / "w.mr5o").string() << "\n";
     if (complete) names << (dir / "w.mr5p").string() << "\n" << (dir / "w.mr5r").string() << "\n";
   }
   void writeData() const {
-    std::ofstream(dir / "w.mr5d") << "Entry test\n3 1\t1\t0\t0\t0 0 1 0 0\n10 1\t100\t1E-9\t0\t1\n3\t10\t0\t0\n0\t10\t1\t1E3\n1\n"
-                                     "1\t0\t0\t1\t0\t0\n0\n0\n";
+    murena::testing_support::writeText(dir / "w.mr5d",
+                               "Entry test\n3 1\t1\t0\t0\t0 0 1 0 0\n10 1\t100\t1E-9\t0\t1\n3\t10\t0\t0\n0\t10\t1\t1E3\n1\n"
+                               "1\t0\t0\t1\t0\t0\n0\n0\n");
   }
-  std::string report() const {
-    std::ifstream in(dir / "w.mr5o");
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string report() const { return murena::testing_support::readText(dir / "w.mr5o"); }
 };
 
 TEST(EngineLibrary, ExportsExactlyTheTwoEntryNames) {
@@ -75,7 +66,7 @@ TEST(EngineLibrary, ExportsExactlyTheTwoEntryNames) {
 TEST(EngineLibrary, WrongInterfaceNumberTouchesNoFile) {
   LoadedEngine engine;
   ASSERT_NE(engine.handle, nullptr) << dlerror();
-  ScratchFolder folder;
+  EntryFolder folder;
   folder.writeNames("2015.5.12", "0");
   folder.writeData();
   EXPECT_EQ(engine.entry("IMURENA")(11), 1);
@@ -87,7 +78,7 @@ TEST(EngineLibrary, WrongInterfaceNumberTouchesNoFile) {
 TEST(EngineLibrary, RunsTwiceInOneLoadWithCleanState) {
   LoadedEngine engine;
   ASSERT_NE(engine.handle, nullptr) << dlerror();
-  ScratchFolder folder;
+  EntryFolder folder;
   folder.writeNames("2015.5.12 with a long tail", "some text");
   folder.writeData();
   ASSERT_EQ(engine.entry("_IMURENA")(12), 0);
@@ -101,7 +92,7 @@ TEST(EngineLibrary, RunsTwiceInOneLoadWithCleanState) {
 TEST(EngineLibrary, IncompleteNamesFileIsReportedAndReturns) {
   LoadedEngine engine;
   ASSERT_NE(engine.handle, nullptr) << dlerror();
-  ScratchFolder folder;
+  EntryFolder folder;
   folder.writeNames("2015.5.12", "0", false);
   folder.writeData();
   EXPECT_EQ(engine.entry("_IMURENA")(12), 0);
@@ -111,7 +102,7 @@ TEST(EngineLibrary, IncompleteNamesFileIsReportedAndReturns) {
 TEST(EngineLibrary, MissingInputFileEndsTheRunWithAMessage) {
   LoadedEngine engine;
   ASSERT_NE(engine.handle, nullptr) << dlerror();
-  ScratchFolder folder;
+  EntryFolder folder;
   folder.writeNames("2015.5.12", "0");
   EXPECT_EQ(engine.entry("_IMURENA")(12), 0);
   std::string report = folder.report();

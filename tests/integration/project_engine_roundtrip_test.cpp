@@ -38,11 +38,7 @@ class ProjectEngineTest : public ::testing::Test {
   std::string saveAndRun() {
     project.save();
     const std::string data = project.data().FileName;
-    {
-      std::ofstream names(dir_ / "NAMES.dat", std::ios::binary);
-      names << "2015.5.12\r\n\r\n\r\n0\r\n" << data << "\r\n" << withExtension(data, ".mr5o") << "\r\n"
-            << withExtension(data, ".mr5p") << "\r\n" << withExtension(data, ".mr5r") << "\r\n";
-    }
+    testing_support::writeNamesFile(dir_, data, "2015.5.12", "\r\n");
     fs::current_path(dir_);
     void* handle = dlopen(MURENA_BIN_DIR "/Murena2015_DLL.so", RTLD_NOW | RTLD_LOCAL);
     EXPECT_NE(handle, nullptr) << dlerror();

@@ -21,6 +21,7 @@
 #include "engine/run_errors.h"
 #include "engine/soil/py_generator_frame.h"
 #include "engine/unit_labels.h"
+#include "tests/support/scratch_folder.h"
 
 namespace murena::pytest {
 
@@ -42,13 +43,7 @@ std::string stopCodeOf(Call&& call) {
 class PYContextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("murena_pyctx_" + std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
+    folder_ = std::make_unique<testing_support::ScratchFolder>("murena_pyctx", testing_support::ScratchFolder::Enter::kYes);
     ctx_ = std::make_unique<RunContext>();
     ctx_->block.control.units = 1;
     ctx_->plotUnits = 1;
@@ -70,9 +65,7 @@ class PYContextTest : public ::testing::Test {
 
   void TearDown() override {
     ctx_.reset();
-    std::filesystem::current_path(previous_);
-    std::error_code ec;
-    if (std::getenv("MURENA_KEEP_TEST_FILES") == nullptr) std::filesystem::remove_all(dir_, ec);
+    folder_.reset();
   }
 
   RunContext& ctx() { return *ctx_; }
@@ -119,7 +112,7 @@ class PYContextTest : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path previous_, dir_;
+  std::unique_ptr<testing_support::ScratchFolder> folder_;
   std::unique_ptr<RunContext> ctx_;
 };
 

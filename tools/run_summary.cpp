@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "frontend/entry/text_lines.h"
+
 namespace murena::runner {
 namespace {
 
@@ -16,17 +18,6 @@ constexpr const char* kTableHeading = "   STA I";
 constexpr const char* kEndOfAnalysis = "     END OF ANALYSIS";
 
 bool startsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 std::vector<std::string> tokens(const std::string& line) {
   std::vector<std::string> result;
@@ -78,7 +69,7 @@ std::optional<double> parseFieldNumber(const std::string& token) {
 }
 
 void readReport(const std::string& reportText, RunSummary& summary) {
-  std::vector<std::string> lines = splitLines(reportText);
+  std::vector<std::string> lines = splitTextLines(reportText);
   summary.endOfAnalysis = false;
   std::size_t lastResults = lines.size();
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -104,7 +95,7 @@ void readReport(const std::string& reportText, RunSummary& summary) {
 }
 
 bool readPlotResults(const std::string& plotText, RunSummary& summary) {
-  std::vector<std::string> lines = splitLines(plotText);
+  std::vector<std::string> lines = splitTextLines(plotText);
   while (!lines.empty() && tokens(lines.back()).empty()) lines.pop_back();
 
   // The last result record is the last head line of three integers whose row

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/analysis_stops.h"
 #include "engine/distribution.h"
 #include "engine/earth_pressure_loads.h"
 #include "engine/report_head.h"
@@ -16,13 +17,6 @@ namespace {
 
 // Single-precision 3.1416 as the degree conversion has always used it.
 constexpr double kPi = static_cast<double>(3.1416f);
-
-[[noreturn]] void tooMuchData(RunContext& ctx) {
-  ctx.report.emptyLines(2);
-  ctx.report.line("     TOO MUCH DATA FOR AVAILABLE STORAGE");
-  ctx.report.emptyLines(2);
-  throw AnalysisStop{};
-}
 
 void checkCount(const RunContext& ctx, int count, int limit, const char* what) {
   if (count > limit)
@@ -78,7 +72,7 @@ void readRestraints(RunContext& ctx) {
   BlockData& blk = ctx.block;
   TextOutput& r = ctx.report;
   int count = blk.control.restraintCount;
-  if (count > kMaxRestraints) tooMuchData(ctx);
+  if (count > kMaxRestraints) stopTooMuchData(ctx);
   if (count <= 0) {
     r.line({});
     r.line(fmt::B(20));
@@ -134,10 +128,8 @@ void echoTableRow(RunContext& ctx, int c, int from, int to, int mode, const std:
 }
 
 [[noreturn]] void stopPendingInterpolation(RunContext& ctx, const char* table) {
-  ctx.report.emptyLines(2);
-  ctx.report.line(std::string("     ERROR STOP -- LAST LINE OF ") + table +
-                  " ASKS TO INTERPOLATE TO A NEXT LINE THAT DOES NOT EXIST");
-  throw AnalysisStop{};
+  stopAnalysis(ctx.report, std::string("     ERROR STOP -- LAST LINE OF ") + table +
+                               " ASKS TO INTERPOLATE TO A NEXT LINE THAT DOES NOT EXIST");
 }
 
 double eiAt(const RunContext& ctx, int station) {
@@ -303,11 +295,7 @@ void checkDataBeyondTip(RunContext& ctx) {
   int n5 = ctx.block.wall.NN + 5, n6 = n5 + 1;
   double values[] = {st.EI[n5], st.EI[n6], st.Q[n5], st.S[n5], st.T[n5], st.T[n6], st.R[n5], st.R[n6], st.P[n5], st.P[n6]};
   for (double v : values) {
-    if (v != 0.0) {
-      ctx.report.emptyLines(2);
-      ctx.report.line("     ERROR -- NON-ZERO TABLE 4 DATA BEYOND END");
-      throw AnalysisStop{};
-    }
+    if (v != 0.0) stopAnalysis(ctx.report, "     ERROR -- NON-ZERO TABLE 4 DATA BEYOND END");
   }
 }
 

@@ -6,12 +6,6 @@
 
 namespace murena {
 
-void stopStationsNotInOrder(RunContext& ctx) {
-  ctx.report.emptyLines(2);
-  ctx.report.line("     ERROR STOP -- STATIONS NOT IN ORDER");
-  throw AnalysisStop{};
-}
-
 void checkStationInStore(const RunContext& ctx, int station) {
   int nn = ctx.block.wall.NN;
   if (station < -3 || station > nn + 3)

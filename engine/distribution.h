@@ -6,6 +6,7 @@
 // the full value there.
 #include <array>
 
+#include "engine/analysis_stops.h"
 #include "engine/run_context.h"
 
 namespace murena {
@@ -34,10 +35,6 @@ class TableDistributor {
   int pendingStation_ = 0;
   std::array<double, kMaxDistributedValues> pendingValues_{};
 };
-
-// Writes "ERROR STOP -- STATIONS NOT IN ORDER" (two empty lines first) and
-// stops the analysis.
-[[noreturn]] void stopStationsNotInOrder(RunContext& ctx);
 
 // Station and node numbers are read within this range so that the index
 // arithmetic on them can never overflow; the store check comes after.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/analysis_stops.h"
 #include "engine/distribution.h"
 #include "engine/plot_writer.h"
 #include "engine/report_head.h"
@@ -20,12 +21,7 @@ void readUserCurvesOnly(RunContext& ctx) {
   int sets = blk.control.pyCurveSetCount;
   double h = blk.wall.h;
   ctx.input.setRecord("USER P-Y CURVES (RECORD 12)");
-  if (sets > kMaxCurves) {
-    ctx.report.emptyLines(2);
-    ctx.report.line("     TOO MUCH DATA FOR AVAILABLE STORAGE");
-    ctx.report.emptyLines(2);
-    throw AnalysisStop{};
-  }
+  if (sets > kMaxCurves) stopTooMuchData(ctx);
   writeUserCurveSetHeading(ctx);
   ctx.plot << plotIntegers({ctx.plotUnits, sets});
   int previousFlag = 0;

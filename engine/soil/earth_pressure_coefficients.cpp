@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/report_head.h"
 #include "engine/report_line.h"
 #include "engine/soil/earth_pressure_module.h"
 
@@ -27,7 +28,7 @@ void effectiveOverburden(EarthPressureModule& m) {
   }
 
   r.emptyLines(2);
-  writeStarFrame(r, "*            EFFECTIVE OVERBURDEN STRESS         *");
+  writeFramedHeading(r, "*            EFFECTIVE OVERBURDEN STRESS         *");
   r.line({});
   r << Line().b(6).text("          DEPTH                     STRESS       ").str();
   r << Line().b(16).text(m.labels.lengthLabel).b(22).text(m.labels.stressLabel()).str();
@@ -49,7 +50,7 @@ void effectiveOverburden(EarthPressureModule& m) {
 void coefficients(EarthPressureModule& m) {
   TextOutput& r = m.report;
   r.emptyLines(2);
-  writeStarFrame(r, "* ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT  *");
+  writeFramedHeading(r, "* ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT  *");
   r.line({});
   r << Line().b(6).text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").text("  OPTIONAL EARTH").str();
   r << Line().b(6).text("   NO.          COEFFICIENT      COEFFICIENT     ").text("  COEFFICIENT   ").str();

@@ -3,30 +3,19 @@
 #include <string>
 
 #include "common/unit_system.h"
+#include "engine/report_head.h"
+#include "engine/analysis_stops.h"
 #include "engine/report_line.h"
 #include "engine/run_errors.h"
 #include "engine/soil/earth_pressure_module.h"
 
 namespace murena {
 
-void writeStarFrame(TextOutput& out, const char* title) {
-  static constexpr const char* kStars = "**************************************************";
-  out << Line().b(6).text(kStars).str();
-  out << Line().b(6).text(title).str();
-  out << Line().b(6).text(kStars).str();
-}
-
-void stopBlock(TextOutput& report, const std::string& message) {
-  report.emptyLines(2);
-  report.line(message);
-  throw AnalysisStop{};
-}
-
 namespace {
 
 void framedSection(TextOutput& r, const char* title) {
   r.emptyLines(2);
-  writeStarFrame(r, title);
+  writeFramedHeading(r, title);
   r.line({});
 }
 
@@ -124,9 +113,9 @@ void OUTPT(EarthPressureModule& m) {
 
 void checkPressureInput(EarthPressureModule& m) {
   if (m.in.surchargeCount > 0 && !(m.in.freeHeight >= kMinFreeHeight))
-    stopBlock(m.report, "     ERROR -- FREE HEIGHT OF WALL MUST BE GREATER THAN ZERO WITH SURCHARGE LOADS");
+    stopAnalysis(m.report, "     ERROR -- FREE HEIGHT OF WALL MUST BE GREATER THAN ZERO WITH SURCHARGE LOADS");
   if (m.in.pressureCode == 3 && m.in.supportCount < 1)
-    stopBlock(m.report, "     ERROR -- TRAPEZOIDAL EARTH PRESSURE NEEDS AT LEAST ONE SUPPORT (SPRING OR TIEBACK)");
+    stopAnalysis(m.report, "     ERROR -- TRAPEZOIDAL EARTH PRESSURE NEEDS AT LEAST ONE SUPPORT (SPRING OR TIEBACK)");
 }
 
 }  // namespace murena

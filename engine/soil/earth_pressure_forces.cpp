@@ -3,6 +3,7 @@
 // check of the net active thrust.
 #include <cstdio>
 
+#include "engine/report_head.h"
 #include "engine/report_line.h"
 #include "engine/soil/earth_pressure_module.h"
 #include "engine/soil/surcharge_pressure.h"
@@ -69,7 +70,7 @@ void writeForceHeading(EarthPressureModule& m) {
   TextOutput& r = m.report;
   const UnitLabels& u = m.labels;
   r.emptyLines(2);
-  writeStarFrame(r, "*      ACTIVE EARTH PRESSURE OF EACH LAYER       *");
+  writeFramedHeading(r, "*      ACTIVE EARTH PRESSURE OF EACH LAYER       *");
   r.line({});
   r << Line().b(6).text(" LAYER    PA1     Z1       PA2     Z2         PA3     Z3").text("        PA4").str();
   r << Line().b(6).text("  NO").b(1).text(u.stressLabel()).b(2).text(u.lengthLabel).b(2).text(u.stressLabel())
@@ -81,7 +82,7 @@ void writeForceHeading(EarthPressureModule& m) {
 void waterForces(EarthPressureModule& m) {
   TextOutput& r = m.report;
   r.emptyLines(2);
-  writeStarFrame(r, "*      ACTIVE WATER PRESSURE OF EACH LAYER       *");
+  writeFramedHeading(r, "*      ACTIVE WATER PRESSURE OF EACH LAYER       *");
   r.line({});
   r << Line().b(6).text(" LAYER    PW1     Z1       PW2     Z2                ").str();
   r << Line().b(6).text("  NO             ").str();

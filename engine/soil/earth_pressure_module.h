@@ -114,10 +114,4 @@ void checkPressureInput(EarthPressureModule& m);
 // profile file and sets ctx.block.excavationStress.
 void computeEarthPressure(RunContext& ctx);
 
-// Framed report heading: 6 blanks and 50 stars, 6 blanks and the title, the stars again.
-void writeStarFrame(TextOutput& out, const char* title);
-
-// Writes the message (two empty lines first) and stops the block.
-[[noreturn]] void stopBlock(TextOutput& report, const std::string& message);
-
 }  // namespace murena

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/unit_system.h"
+#include "engine/analysis_stops.h"
 #include "engine/report_line.h"
 #include "engine/run_errors.h"
 #include "engine/soil/earth_pressure_api.h"
@@ -85,7 +86,7 @@ void addSurchargeToUserProfile(RunContext& ctx) {
   if (!soil.present || soil.surchargeCount <= 0) return;
   // The kernels divide by the free height of the soil-and-water record.
   if (!(soil.freeHeight >= kMinFreeHeight))
-    stopBlock(ctx.report, "     ERROR -- FREE HEIGHT OF WALL MUST BE GREATER THAN ZERO WITH SURCHARGE LOADS");
+    stopAnalysis(ctx.report, "     ERROR -- FREE HEIGHT OF WALL MUST BE GREATER THAN ZERO WITH SURCHARGE LOADS");
   PressureProfile& prof = ctx.block.profile;
   for (int i = 1; i <= prof.count; ++i) {
     prof.surcharge[i] = soil.activeWidth * surchargePressureAt(ctx, prof.depth[i]);

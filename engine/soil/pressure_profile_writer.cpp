@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/unit_system.h"
+#include "engine/analysis_stops.h"
 #include "engine/report_line.h"
 #include "engine/run_errors.h"
 #include "engine/soil/earth_pressure_module.h"
@@ -95,7 +96,7 @@ void writePressureProfile(EarthPressureModule& m) {
   double aboveExcavation = 1.0;
   for (int L = 1; L < m.excavationLayer; ++L) aboveExcavation += std::max(0.0, stepCount(units, m.layers[L].thickness));
   if (!(counted <= kMaxProfilePoints) || !(aboveExcavation <= kMaxProfilePoints))
-    stopBlock(m.report, "     ERROR -- THE EARTH PRESSURE PROFILE NEEDS MORE THAN " + std::to_string(kMaxProfilePoints) +
+    stopAnalysis(m.report, "     ERROR -- THE EARTH PRESSURE PROFILE NEEDS MORE THAN " + std::to_string(kMaxProfilePoints) +
                             " POINTS");
   // A wall tip above the last layer top can make the count negative.
   const int countedPoints = counted < 1.0 ? 1 : static_cast<int>(counted);

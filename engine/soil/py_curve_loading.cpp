@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/analysis_stops.h"
 #include "engine/distribution.h"
 #include "engine/plot_writer.h"
 #include "engine/report_line.h"
@@ -20,12 +21,6 @@ namespace {
 constexpr int kGeneratedFilePoints = 2 * kSidePoints;  // 34 rows per generated depth
 constexpr int kGeneratedCurvePoints = kGeneratedFilePoints - 1;  // 33 points in the store
 
-[[noreturn]] void tooMuchData(RunContext& ctx) {
-  ctx.report.emptyLines(2);
-  ctx.report.line("     TOO MUCH DATA FOR AVAILABLE STORAGE");
-  ctx.report.emptyLines(2);
-  throw AnalysisStop{};
-}
 
 // A fault of the soil-data file, named after the file.
 InputError soilDataError(const std::string& what) {
@@ -43,7 +38,7 @@ void placeCurve(PYCurveStore& store, int c, int count, int flag, int node) {
 // Record 12 ahead of generated curves: every set acts at its own node only.
 void readUserCurveSets(RunContext& ctx, int setCount) {
   BlockData& block = ctx.block;
-  if (setCount > kMaxCurves) tooMuchData(ctx);
+  if (setCount > kMaxCurves) stopTooMuchData(ctx);
   ctx.input.setRecord("USER P-Y CURVES (RECORD 12)");
   writeUserCurveSetHeading(ctx);
   block.userCurveSetCount = 0;
@@ -152,7 +147,7 @@ void readSoilData(RunContext& ctx) {
   ctx.plot << plotIntegers({ctx.plotUnits, curveCount});
   PYCurveStore& store = ctx.block.curves;
   store.count = 0;
-  if (curveCount > kMaxCurves) tooMuchData(ctx);
+  if (curveCount > kMaxCurves) stopTooMuchData(ctx);
   if (curveCount <= 0) {
     ctx.report.emptyLines(1);
     ctx.report.line(Line().b(20));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/report_head.h"
 #include "engine/report_line.h"
 #include "engine/run_errors.h"
 #include "engine/soil/py_generator_frame.h"
@@ -48,11 +49,8 @@ namespace {
 void writeProfileReport(PYGeneration& g) {
   TextOutput& out = g.ctx.report;
   const UnitLabels& u = g.ctx.labels;
-  const std::string stars(50, '*');
   out.emptyLines(2);
-  out.line(Line().b(6).text(stars));
-  out.line(Line().b(6).text("*        SOIL LAYERS AND STRENGTH DATA           *"));
-  out.line(Line().b(6).text(stars));
+  writeFramedHeading(out, "*        SOIL LAYERS AND STRENGTH DATA           *");
   out.emptyLines(1);
 
   out.emptyLines(1);

@@ -33,7 +33,7 @@ void readUserPressure(RunContext& ctx) {
     prof.soil[i] = v[1];
     prof.surcharge[i] = 0.0;
     prof.total[i] = v[1];
-    r << Line().b(6).E(v[0], 10, 3).b(10).E(v[1], 10, 3).str();
+    writePressureTableRow(ctx, v[0], v[1]);
   }
   prof.count = count;
   prof.deepestPressure = 0.0;

@@ -26,6 +26,8 @@ void addSurchargeToUserProfile(RunContext& ctx);
 // The depth-pressure table heading with its unit labels (user and generated
 // profiles alike).
 void writePressureTableHeading(RunContext& ctx);
+// One row of that table: depth and pressure.
+void writePressureTableRow(RunContext& ctx, double depth, double pressure);
 
 // Lateral pressure from the surcharge loads of record 11 at a depth below the
 // top of the wall, with the free height of record 11 as the kernels' height;

@@ -5,6 +5,7 @@
 
 #include "common/unit_system.h"
 #include "engine/analysis_stops.h"
+#include "engine/earth_pressure_loads.h"
 #include "engine/report_line.h"
 #include "engine/run_errors.h"
 #include "engine/soil/earth_pressure_api.h"
@@ -52,13 +53,10 @@ void printProfile(RunContext& ctx) {
   PressureProfile& prof = ctx.block.profile;
   prof.printStep = printStepFor(ctx.block.control.units, prof.count);
   prof.printedCount = 0;
-  auto print = [&](int i) {
-    ctx.report << Line().b(6).E(prof.depth[i], 10, 3).b(10).E(prof.total[i], 10, 3).str();
+  forEachPrintedPoint(prof, [&](int i) {
+    writePressureTableRow(ctx, prof.depth[i], prof.total[i]);
     ++prof.printedCount;
-  };
-  int last = 0;
-  for (int i = 1; i <= prof.count; i += prof.printStep) print(last = i);
-  if (prof.count > 0 && last != prof.count) print(prof.count);
+  });
 }
 
 }  // namespace
@@ -69,6 +67,10 @@ void writePressureTableHeading(RunContext& ctx) {
   r << Line().b(8).text(" DEPTH         ACTIVE EARTH PRESSURE").str();
   r << Line().b(8).b(1).text(ctx.labels.lengthLabel).b(17).text(ctx.labels.forcePerLength()).str();
   r << Line().b(8).text("--------       ------------------------").str();
+}
+
+void writePressureTableRow(RunContext& ctx, double depth, double pressure) {
+  ctx.report << Line().b(6).E(depth, 10, 3).b(10).E(pressure, 10, 3).str();
 }
 
 void buildGeneratedPressureProfile(RunContext& ctx) {

@@ -11,6 +11,12 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
+
+# The 3D view's window tests need an X server with OpenGL: without a display,
+# run everything inside a private virtual one (Xvfb with Mesa).
+if [ -z "${DISPLAY:-}" ] && [ -z "${MURENA_UNDER_XVFB:-}" ] && command -v xvfb-run >/dev/null; then
+  MURENA_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
 jobs="${MURENA_JOBS:-2}"
 started=$SECONDS
 

@@ -1,0 +1,34 @@
+#include "tools/screens/screen_shooter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QWidget>
+
+namespace murena::screens {
+
+ScreenShooter::ScreenShooter(QString dir) : dir_(std::move(dir)) { QDir().mkpath(dir_); }
+
+void ScreenShooter::save(QWidget* widget, const QString& name) {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  const QString path = QDir(dir_).filePath(name + QStringLiteral(".png"));
+  widget->grab().save(path);
+  saved_ << path;
+}
+
+QString ScreenShooter::examplesFolder() { return QStringLiteral(MURENA_SOURCE_DIR "/examples"); }
+
+QString ScreenShooter::exampleCopy(const QString& name) const {
+  const QString folder = QDir(dir_).filePath(QStringLiteral("work/") + name);
+  QDir(folder).removeRecursively();
+  QDir().mkpath(folder);
+  const QString data = QDir(folder).filePath(name + QStringLiteral(".mr5d"));
+  QFile::copy(QDir(examplesFolder()).filePath(name + QStringLiteral(".mr5d")), data);
+  QFile::copy(QStringLiteral(MURENA_SOURCE_DIR "/tests/integration/golden/") + name + QStringLiteral(".mr5p"),
+              QDir(folder).filePath(name + QStringLiteral(".mr5p")));
+  return data;
+}
+
+}  // namespace murena::screens

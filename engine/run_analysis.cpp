@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "engine/analysis_stops.h"
 #include "engine/block_reader.h"
 #include "engine/plot_writer.h"
 #include "engine/report_head.h"
@@ -127,8 +128,10 @@ std::int32_t runAnalysisWith(RunContext& ctx) {
     if (!inputOpened) throw InputError("     ERROR -- CANNOT OPEN THE INPUT DATA FILE " + ctx.inputPath);
     runBlocks(ctx);
   } catch (const StopCode& stop) {
-    // The soil models end the run at the point of the stop; a stop without
-    // a code prints nothing.
+    // The soil models end the run at the point of the stop: the report says
+    // why in its last line; the console gets the code (a stop without a code
+    // prints nothing there).
+    writeStopLine(ctx.report, stop);
     if (!stop.code.empty()) std::fprintf(stderr, "%s\n", stop.code.c_str());
     closeFiles(ctx);
     return 0;

@@ -83,7 +83,7 @@ double widthAt(const PYGeneration& g, double) { return g.Wp; }
 double strengthAt(PYGeneration& g, double x) {
   if (g.strengthCount >= 2 && findPoint(g, x) == 0) {
     writeBeyondProfileWarning(g, x, "IS BEYOND THE EXTENT OF", "THE INPUT STRENGTH CURVE");
-    throw StopCode{"1"};
+    throw StopCode{"1", "A P-Y CURVE DEPTH LIES BELOW THE END OF THE STRENGTH PROFILE"};
   }
   return lookup(g, x, Slot::Strength);
 }
@@ -91,7 +91,7 @@ double strengthAt(PYGeneration& g, double x) {
 double frictionAngleAt(PYGeneration& g, double x) {
   if (g.strengthCount >= 2 && findPoint(g, x) == 0) {
     writeBeyondProfileWarning(g, x, " IS BEYOND THE EXTENT OF", "THE INPUT PHI CURVE");
-    throw StopCode{""};
+    throw StopCode{"", "A P-Y CURVE DEPTH LIES BELOW THE END OF THE FRICTION-ANGLE PROFILE"};
   }
   return lookup(g, x, Slot::FrictionAngle);
 }
@@ -126,7 +126,7 @@ double averageUnitWeight(const PYGeneration& g, double x) {
       if (g.unitWeight[k].unitWeight > 0.0) return g.unitWeight[k].unitWeight;
     return g.unitWeight[n].unitWeight;
   }
-  if (x > g.unitWeight[n].depth) throw StopCode{"4"};
+  if (x > g.unitWeight[n].depth) throw StopCode{"4", "A P-Y CURVE DEPTH LIES BELOW THE END OF THE UNIT-WEIGHT PROFILE"};
   double integral = 0.0;
   for (int k = 2; k <= n; ++k) {
     const UnitWeightPoint& a = g.unitWeight[k - 1];

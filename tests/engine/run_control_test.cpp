@@ -66,6 +66,19 @@ TEST(RunControl, ErrorInSecondStageKeepsFirstStageResults) {
   EXPECT_EQ(resultHeads(run.plot), (std::vector<std::string>{" 2 22 2", " 2 22 2"}));
 }
 
+// A stop raised while the p-y curves are generated: the report's last line
+// says why, even for a stop without a code; no end of analysis follows.
+TEST(RunControl, StopWithoutCodeIsExplainedInTheReport) {
+  auto run = runEngineOn(
+      "Silt without friction\n2 0\t1\t0\t0\t2 0 1 0 0\n20 0.5\t1\t1E-6\t3\t1\n0\t20\t1\t40000\n0\n0\n"
+      "3\t1\t1\t20\t20\t1\t1\t0\n0\t0\t0\t0\t0\t0\n0\n1\n5 20 \n18 10 0 0.01 20000 0 \n18 10 0 0.01 20000 0 \n0\n");
+  const std::string last = "\n\n\n     RUN STOPPED -- A SILT LAYER HAS NO FRICTION ANGLE\n";
+  ASSERT_GE(run.report.size(), last.size());
+  EXPECT_EQ(run.report.substr(run.report.size() - last.size()), last);
+  EXPECT_FALSE(run.reportHas("END OF ANALYSIS"));
+  EXPECT_EQ(run.status, 0);
+}
+
 TEST(ReportHead, BannerDateAndUnits) {
   setenv("MURENA_FIXED_TIME", "2017-03-05T09:04:07", 1);
   auto run = runEngineOn("English wall\n1 0\t1\t0\t0\t0 0 1 0 0\n20 6\t10\t0.00001\t0\t12\n0\t20\t1\t1E9\n0\n0\n0\n");

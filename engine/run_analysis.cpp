@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "common/data_file_layout.h"
 #include "engine/analysis_stops.h"
 #include "engine/block_reader.h"
 #include "engine/plot_writer.h"
@@ -60,7 +61,20 @@ std::string titleOf(std::string text) {
   return text + std::string(70 - text.size(), ' ');
 }
 
+// A data file holds one block, a short-term and a long-term block, or up to
+// five stage blocks: a marker that asks for any other block ends the run.
+void checkAnotherBlockFits(const RunContext& ctx, bool longTermBlock) {
+  const std::string marker =
+      "     ERROR -- BLOCK-END MARKER " + std::to_string(ctx.blockEndMarker) + " AFTER BLOCK " + std::to_string(ctx.blockNumber);
+  if (longTermBlock) throw InputError(marker + ": NO BLOCK FOLLOWS THE LONG-TERM BLOCK");
+  if (ctx.blockEndMarker == layout::kLongTermFollows && ctx.blockNumber != 1)
+    throw InputError(marker + ": ONLY THE FIRST BLOCK HAS A LONG-TERM BLOCK AFTER IT");
+  if (ctx.blockNumber >= layout::kMaxStages)
+    throw InputError(marker + ": A DATA FILE HOLDS AT MOST " + std::to_string(layout::kMaxStages) + " STAGES");
+}
+
 void runBlocks(RunContext& ctx) {
+  bool longTermBlock = false;  // the block being read follows a marker 9
   for (;;) {
     ctx.input.setRecord("TITLE RECORD (RECORD 1)");
     std::string title = ctx.input.readTextLine();
@@ -84,7 +98,9 @@ void runBlocks(RunContext& ctx) {
     int stages = ctx.block.control.stageCount;
     if (ctx.blockEndMarker == stages) ctx.blockEndMarker = 0;
     if (ctx.blockEndMarker == 0) return;
-    ctx.resultSetCount = ctx.blockEndMarker == 9 ? 2 : stages;
+    checkAnotherBlockFits(ctx, longTermBlock);
+    longTermBlock = ctx.blockEndMarker == layout::kLongTermFollows;
+    ctx.resultSetCount = ctx.blockEndMarker == layout::kLongTermFollows ? 2 : stages;
     writeResultRecord(ctx);
   }
 }

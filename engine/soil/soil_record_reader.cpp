@@ -1,8 +1,8 @@
 // Record 11 of a block: soil-and-water record, legacy surcharge, surcharge
 // table and soil layers.
 #include <array>
-#include <string>
 #include <span>
+#include <string>
 
 #include "common/soil_layer_rows.h"
 #include "engine/report_head.h"

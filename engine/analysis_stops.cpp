@@ -19,4 +19,10 @@ void stopTooMuchData(RunContext& ctx) {
   throw AnalysisStop{};
 }
 
+void writeStopLine(TextOutput& report, const StopCode& stop) {
+  report.emptyLines(2);
+  report.line("     RUN STOPPED" + (stop.code.empty() ? std::string() : " WITH CODE " + stop.code) + " -- " +
+              stop.reason);
+}
+
 }  // namespace murena

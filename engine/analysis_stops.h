@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/run_context.h"
+#include "engine/run_errors.h"
 
 namespace murena {
 
@@ -15,5 +16,10 @@ namespace murena {
 
 // "     TOO MUCH DATA FOR AVAILABLE STORAGE" with two empty lines before and after.
 [[noreturn]] void stopTooMuchData(RunContext& ctx);
+
+// The last line of a run that a soil model stopped, after two empty lines:
+// "     RUN STOPPED WITH CODE 1 -- " and the reason ("     RUN STOPPED -- "
+// for a stop without a code).
+void writeStopLine(TextOutput& report, const StopCode& stop);
 
 }  // namespace murena

@@ -15,6 +15,9 @@
 namespace murena {
 namespace {
 
+constexpr double kMinIncrementLength = 1.0e-100;
+constexpr double kMaxIncrementLength = 1.0e100;
+
 // Single-precision 3.1416 as the degree conversion has always used it.
 constexpr double kPi = static_cast<double>(3.1416f);
 
@@ -54,6 +57,10 @@ void readWallLine(RunContext& ctx) {
     throw InputError("     ERROR -- NUMBER OF INCREMENTS " + std::to_string(w.NN) + " OUTSIDE 1 TO " +
                      std::to_string(kMaxIncrements) + " IN WALL LINE (RECORD 3)");
   if (!(w.h > 0.0)) throw InputError("     ERROR -- INCREMENT LENGTH MUST BE GREATER THAN 0 IN WALL LINE (RECORD 3)");
+  // The difference equations carry h^3: beyond these limits it underflows to
+  // 0 or overflows, and the wall would "close" on zero or infinite results.
+  if (w.h < kMinIncrementLength || w.h > kMaxIncrementLength)
+    throw InputError("     ERROR -- INCREMENT LENGTH OUTSIDE 1.0E-100 TO 1.0E+100 IN WALL LINE (RECORD 3)");
   w.twoH = 2.0 * w.h;
   w.hSquared = w.h * w.h;
   w.hCubed = w.hSquared * w.h;

@@ -70,7 +70,7 @@ void writeBlockHeading(RunContext& ctx) {
   ctx.report.line({});
   if (ctx.block.control.stageCount >= 2)
     ctx.report << Line().b(6).text("Stage No :").I(ctx.blockNumber, 2).b(2).A(ctx.firstTitle, 70).str();
-  else if (ctx.blockNumber > 1)
+  else if (isLongTermBlock(ctx))
     ctx.report << Line().b(6).text("Long Term :").b(2).A(ctx.firstTitle, 70).str();
   else
     ctx.report << Line().b(6).A(ctx.blockTitle, 70).str();

@@ -6,6 +6,11 @@
 namespace murena {
 
 void writeReportHead(RunContext& ctx);
+
+// The second block of an unstaged run: the long-term analysis.
+inline bool isLongTermBlock(const RunContext& ctx) {
+  return ctx.block.control.stageCount < 2 && ctx.blockNumber > 1;
+}
 void writeBlockHeading(RunContext& ctx);
 
 // The framed heading used by the report's input blocks:

@@ -6,6 +6,8 @@
 #include <new>
 #include <string>
 
+#include "common/data_file_layout.h"
+#include "engine/analysis_stops.h"
 #include "engine/block_reader.h"
 #include "engine/plot_writer.h"
 #include "engine/report_head.h"
@@ -59,7 +61,20 @@ std::string titleOf(std::string text) {
   return text + std::string(70 - text.size(), ' ');
 }
 
+// A data file holds one block, a short-term and a long-term block, or up to
+// five stage blocks: a marker that asks for any other block ends the run.
+void checkAnotherBlockFits(const RunContext& ctx, bool longTermBlock) {
+  const std::string marker =
+      "     ERROR -- BLOCK-END MARKER " + std::to_string(ctx.blockEndMarker) + " AFTER BLOCK " + std::to_string(ctx.blockNumber);
+  if (longTermBlock) throw InputError(marker + ": NO BLOCK FOLLOWS THE LONG-TERM BLOCK");
+  if (ctx.blockEndMarker == layout::kLongTermFollows && ctx.blockNumber != 1)
+    throw InputError(marker + ": ONLY THE FIRST BLOCK HAS A LONG-TERM BLOCK AFTER IT");
+  if (ctx.blockNumber >= layout::kMaxStages)
+    throw InputError(marker + ": A DATA FILE HOLDS AT MOST " + std::to_string(layout::kMaxStages) + " STAGES");
+}
+
 void runBlocks(RunContext& ctx) {
+  bool longTermBlock = false;  // the block being read follows a marker 9
   for (;;) {
     ctx.input.setRecord("TITLE RECORD (RECORD 1)");
     std::string title = ctx.input.readTextLine();
@@ -83,7 +98,9 @@ void runBlocks(RunContext& ctx) {
     int stages = ctx.block.control.stageCount;
     if (ctx.blockEndMarker == stages) ctx.blockEndMarker = 0;
     if (ctx.blockEndMarker == 0) return;
-    ctx.resultSetCount = ctx.blockEndMarker == 9 ? 2 : stages;
+    checkAnotherBlockFits(ctx, longTermBlock);
+    longTermBlock = ctx.blockEndMarker == layout::kLongTermFollows;
+    ctx.resultSetCount = ctx.blockEndMarker == layout::kLongTermFollows ? 2 : stages;
     writeResultRecord(ctx);
   }
 }
@@ -127,8 +144,10 @@ std::int32_t runAnalysisWith(RunContext& ctx) {
     if (!inputOpened) throw InputError("     ERROR -- CANNOT OPEN THE INPUT DATA FILE " + ctx.inputPath);
     runBlocks(ctx);
   } catch (const StopCode& stop) {
-    // The soil models end the run at the point of the stop; a stop without
-    // a code prints nothing.
+    // The soil models end the run at the point of the stop: the report says
+    // why in its last line; the console gets the code (a stop without a code
+    // prints nothing there).
+    writeStopLine(ctx.report, stop);
     if (!stop.code.empty()) std::fprintf(stderr, "%s\n", stop.code.c_str());
     closeFiles(ctx);
     return 0;

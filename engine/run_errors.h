@@ -18,11 +18,14 @@ class InputError : public std::runtime_error {
 // analysis stops and the run goes to its normal end ("END OF ANALYSIS").
 struct AnalysisStop {};
 
-// A stop code raised by the soil models ("1", "2", ...): the run ends at once
-// with nothing more written to the output files; the code goes to the console
-// error stream and the entry returns to its caller.
+// A stop code raised by the soil models ("1", "2", ...; some stops have no
+// code): the run ends at once.  The report gets one last line with the code
+// and `reason`, so that it explains its own end; nothing else is written to
+// the output files, the code goes to the console error stream and the entry
+// returns to its caller.
 struct StopCode {
   std::string code;
+  std::string reason;  // what stopped the run, in the report's words
 };
 
 }  // namespace murena

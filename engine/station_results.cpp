@@ -7,7 +7,28 @@
 namespace murena {
 namespace {
 
-void writeResultsHeading(RunContext& ctx, const SolverOutcome& outcome) {
+struct TiebackForces {
+  double horizontal = 0.0;    // per station
+  double alongTieback = 0.0;  // per station
+  double perTieback = 0.0;
+};
+
+TiebackForces tiebackForces(const RunContext& ctx, int t) {
+  const BlockData& blk = ctx.block;
+  const TiebackRecord& tb = blk.tiebacks[t];
+  const int k = tb.station + 4;
+  const double w = (k >= 1 && k < kStorageSize) ? ctx.deflection[k] : 0.0;
+  TiebackForces f;
+  f.horizontal = tb.load - w * tb.stiffness;
+  f.alongTieback = f.horizontal / std::cos(tb.angleRad);
+  const double spacing = blk.control.units == 1 ? 12.0 * tb.spacing : tb.spacing;
+  f.perTieback = spacing * f.alongTieback / blk.wall.activeWidth;
+  return f;
+}
+
+// `finite` false: some result is not a finite number (an absurd wall or
+// load); such results are never reported as a closed solution.
+void writeResultsHeading(RunContext& ctx, const SolverOutcome& outcome, bool finite) {
   TextOutput& r = ctx.report;
   const UnitLabels& u = ctx.labels;
   r.emptyLines(2);
@@ -21,9 +42,13 @@ void writeResultsHeading(RunContext& ctx, const SolverOutcome& outcome) {
     r.line({});
     r << Line().text("     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***").I(outcome.beyondLimit, 4).text("  *** STATIONS *****").str();
   }
-  if (outcome.notClosed > 0) {
+  if (outcome.notClosed > 0 || !finite) {
     r.line({});
     r.line("     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****");
+  }
+  if (!finite) {
+    r.line({});
+    r.line("     ***** RESULTS ARE NOT FINITE NUMBERS (SHOWN AS *): CHECK THE WALL DATA AND LOADS *****");
   }
   r.line({});
   r.line(std::string("   STA I      X         DEFL.       SLOPE") + "      MOMENT      SHEAR    NET REACT/STA    EI ");
@@ -48,7 +73,10 @@ void writeStationResults(RunContext& ctx, const SolverOutcome& outcome) {
   const auto& EI = blk.st.EI;
   StationResults& res = ctx.results;
 
-  writeResultsHeading(ctx, outcome);
+  // The rows are computed first: whether every printed value is finite
+  // decides the heading.
+  std::array<double, kResultRows + 1> slopes{};
+  bool finite = true;
   W[2] = 2.0 * W[3] - W[4];
   W[nn + 6] = 2.0 * W[nn + 5] - W[nn + 4];
   double Mprev = 0.0, Mcur = 0.0, Mnext = 0.0;
@@ -74,10 +102,6 @@ void writeStationResults(RunContext& ctx, const SolverOutcome& outcome) {
         Rn -= cp.force;
       }
     }
-    if (j >= 0 && j <= nn) {
-      ctx.report << Line().b(2).I(j, 4).b(2).E(x, 10, 3).E(W[k], 12, 3).E(slope, 12, 3).E(Mcur, 12, 3).E(V, 12, 3)
-                        .E(Rn, 12, 3).E(EI[k], 12, 3).str();
-    }
     if (j >= 0) {
       int row = j + 1;
       res.x[row] = x;
@@ -85,8 +109,23 @@ void writeStationResults(RunContext& ctx, const SolverOutcome& outcome) {
       res.moment[row] = Mcur;
       res.shear[row] = V;
       res.reaction[row] = Rn;
+      slopes[row] = slope;
       res.rowCount = row;
+      finite = finite && std::isfinite(x) && std::isfinite(W[k]) && std::isfinite(slope) && std::isfinite(Mcur) &&
+               std::isfinite(V) && std::isfinite(Rn) && (j > nn || std::isfinite(EI[k]));
     }
+  }
+  for (int t = 1; t <= blk.tiebackCount; ++t) {
+    const TiebackForces f = tiebackForces(ctx, t);
+    finite = finite && std::isfinite(f.horizontal) && std::isfinite(f.alongTieback) && std::isfinite(f.perTieback);
+  }
+
+  writeResultsHeading(ctx, outcome, finite);
+  for (int j = 0; j <= nn; ++j) {
+    const int row = j + 1;
+    ctx.report << Line().b(2).I(j, 4).b(2).E(res.x[row], 10, 3).E(res.deflection[row], 12, 3).E(slopes[row], 12, 3)
+                      .E(res.moment[row], 12, 3).E(res.shear[row], 12, 3).E(res.reaction[row], 12, 3)
+                      .E(EI[j + 4], 12, 3).str();
   }
 }
 
@@ -105,14 +144,10 @@ void writeTiebackResults(RunContext& ctx) {
   r.line(std::string("   -----  -----    --------    ") + " --------------   --------------   --------------");
   for (int t = 1; t <= blk.tiebackCount; ++t) {
     const TiebackRecord& tb = blk.tiebacks[t];
-    int k = tb.station + 4;
-    double w = (k >= 1 && k < kStorageSize) ? ctx.deflection[k] : 0.0;
-    double fh = tb.load - w * tb.stiffness;
-    double fa = fh / std::cos(tb.angleRad);
-    double ft = english ? 12.0 * tb.spacing * fa / blk.wall.activeWidth : tb.spacing * fa / blk.wall.activeWidth;
+    const TiebackForces f = tiebackForces(ctx, t);
     double depth = english ? tb.depth * 12.0 : tb.depth;
-    r << Line().b(1).I(t, 5).b(2).I(tb.station, 5).b(2).E(depth, 12, 3).b(2).E(fh, 15, 4).b(2).E(fa, 15, 4).b(2)
-                .E(ft, 15, 4).str();
+    r << Line().b(1).I(t, 5).b(2).I(tb.station, 5).b(2).E(depth, 12, 3).b(2).E(f.horizontal, 15, 4).b(2)
+                .E(f.alongTieback, 15, 4).b(2).E(f.perTieback, 15, 4).str();
   }
 }
 

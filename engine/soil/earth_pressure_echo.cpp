@@ -107,8 +107,10 @@ void OUTPT(EarthPressureModule& m) {
   writeSurchargeBlock(m);
   writeSoilBlock(m);
   // No layer top at the excavation level: the excavation lies below the soil profile.
-  if (m.excavationLayer == 0) throw StopCode{"1"};
-  if (m.overflow) throw StopCode{"2"};
+  if (m.excavationLayer == 0)
+    throw StopCode{"1", "THE EXCAVATION LEVEL (FREE HEIGHT) IS NOT ABOVE THE BOTTOM OF THE SOIL LAYERS"};
+  if (m.overflow)
+    throw StopCode{"2", "MORE THAN 21 PRESSURE LAYERS (SOIL LAYERS CUT AT THE WATER TABLE AND THE EXCAVATION)"};
 }
 
 void checkPressureInput(EarthPressureModule& m) {

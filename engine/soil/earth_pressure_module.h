@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/soil_layer_rows.h"
 #include "engine/run_context.h"
 #include "engine/text_output.h"
 #include "engine/unit_labels.h"
@@ -14,7 +15,7 @@
 namespace murena {
 
 constexpr int kMaxPressureLayers = 21;
-constexpr double kDepthTolerance = 1.0e-5;
+constexpr double kDepthTolerance = soilrows::kDepthTolerance;
 // Below this free height the surcharge kernels (which divide by it) are undefined.
 constexpr double kMinFreeHeight = 1.0e-6;
 constexpr const char* kPressureProfileFile = "KESTRA.001";

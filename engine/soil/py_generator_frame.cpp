@@ -20,7 +20,9 @@ double curveDepth(const PYGeneration& g, int layer, int i) {
 }
 
 double formulaDepth(const PYGeneration& g, int layer, double sideDepth) {
-  if (layer <= 1) return sideDepth;
+  // A continuous wall's resistance grows with the actual depth in every layer
+  // (see computeEquivalentDepth).
+  if (layer <= 1 || g.continuousWall()) return sideDepth;
   return sideDepth - g.layers[layer].xTop + g.layers[layer].equivalentDepth;
 }
 

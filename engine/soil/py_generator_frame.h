@@ -154,7 +154,8 @@ struct EquivalentDepthSoil {
   double K0 = 0.0, Ka = 0.0, Kp = 0.0;
   double xa = 0.0;  // excavation-side depth of the layer's first curve
 };
-// Sets g.layers[layer].equivalentDepth (0 for the first layer).
+// Sets g.layers[layer].equivalentDepth: 0 for the first layer, the layer's own
+// top for a continuous wall.
 void computeEquivalentDepth(PYGeneration& g, int layer, const EquivalentDepthSoil& soil);
 
 // --- Resistance of a layer, for the equivalent depth of the layers below ---

@@ -2,6 +2,7 @@
 // effective unit-weight points.
 #include <algorithm>
 
+#include "common/soil_layer_rows.h"
 #include "engine/soil/py_generator_frame.h"
 
 namespace murena {
@@ -47,22 +48,25 @@ void addLayerUnitWeights(PYGeneration& g, const PYLayer& layer, double gamma) {
 void buildPYProfile(PYGeneration& g) {
   const SoilRecord& soil = g.ctx.block.soil;
   const double zEnd = g.L + 2.0 * g.h;  // end of the profile below the top of the wall
+  constexpr double tol = soilrows::kDepthTolerance;
   g.layerCount = 0;
   g.strengthCount = 0;
   g.unitWeightCount = 0;
 
+  // Depths are matched within the tolerance (12 x 0.4 is not 4.8 in binary),
+  // so no layer thinner than it is made at the excavation or the profile end.
   double zTop = 0.0;
   const int inputCount = std::clamp(soil.layerCount, 0, kMaxSoilLayers);
   for (int i = 0; i < inputCount && g.layerCount < kMaxPYLayers; ++i) {
     const SoilLayerRecord& input = soil.layers[i];
     if (input.thickness <= 0.0) break;  // the layer list ends here
     const double zBottom = zTop + input.thickness;
-    const double zFrom = std::max(zTop, g.H);
-    if (zBottom <= g.H) {
+    if (zBottom <= g.H + tol) {
       zTop = zBottom;
       continue;
     }
-    if (zFrom >= zEnd) break;
+    const double zFrom = zTop < g.H + tol ? g.H : zTop;
+    if (zFrom >= zEnd - tol) break;
 
     PYLayer& layer = g.layers[++g.layerCount];
     layer = PYLayer{};
@@ -70,13 +74,13 @@ void buildPYProfile(PYGeneration& g) {
     layer.modulus = input.top[kModulus];
     layer.xTop = zFrom - g.H;
     std::array<double, 6> bottomRow = input.bottom;
-    const bool endsProfile = zBottom >= zEnd;
-    if (zBottom > zEnd) {
+    const bool endsProfile = zBottom >= zEnd - tol;
+    if (zBottom > zEnd + tol) {
       // Cut at the end of the profile: the bottom values at the new depth.
       const double t = (zEnd - zTop) / (zBottom - zTop);
       for (int s = 0; s < 6; ++s) bottomRow[s] = input.top[s] + t * (input.bottom[s] - input.top[s]);
     }
-    layer.xBottom = std::min(zBottom, zEnd) - g.H;
+    layer.xBottom = (endsProfile ? zEnd : zBottom) - g.H;
 
     g.strength[++g.strengthCount] = strengthRow(layer.xTop, input.top);
     g.strength[++g.strengthCount] = strengthRow(layer.xBottom, bottomRow);

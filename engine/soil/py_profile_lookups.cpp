@@ -83,7 +83,7 @@ double widthAt(const PYGeneration& g, double) { return g.Wp; }
 double strengthAt(PYGeneration& g, double x) {
   if (g.strengthCount >= 2 && findPoint(g, x) == 0) {
     writeBeyondProfileWarning(g, x, "IS BEYOND THE EXTENT OF", "THE INPUT STRENGTH CURVE");
-    throw StopCode{"1"};
+    throw StopCode{"1", "A P-Y CURVE DEPTH LIES BELOW THE END OF THE STRENGTH PROFILE"};
   }
   return lookup(g, x, Slot::Strength);
 }
@@ -91,7 +91,7 @@ double strengthAt(PYGeneration& g, double x) {
 double frictionAngleAt(PYGeneration& g, double x) {
   if (g.strengthCount >= 2 && findPoint(g, x) == 0) {
     writeBeyondProfileWarning(g, x, " IS BEYOND THE EXTENT OF", "THE INPUT PHI CURVE");
-    throw StopCode{""};
+    throw StopCode{"", "A P-Y CURVE DEPTH LIES BELOW THE END OF THE FRICTION-ANGLE PROFILE"};
   }
   return lookup(g, x, Slot::FrictionAngle);
 }
@@ -126,7 +126,7 @@ double averageUnitWeight(const PYGeneration& g, double x) {
       if (g.unitWeight[k].unitWeight > 0.0) return g.unitWeight[k].unitWeight;
     return g.unitWeight[n].unitWeight;
   }
-  if (x > g.unitWeight[n].depth) throw StopCode{"4"};
+  if (x > g.unitWeight[n].depth) throw StopCode{"4", "A P-Y CURVE DEPTH LIES BELOW THE END OF THE UNIT-WEIGHT PROFILE"};
   double integral = 0.0;
   for (int k = 2; k <= n; ++k) {
     const UnitWeightPoint& a = g.unitWeight[k - 1];
@@ -196,8 +196,11 @@ double stiffClayFreeWaterEquivalentDepth(double F, const EquivalentDepthSoil& s)
   return xmax + (F - S) / (11.0 * s.c * s.b * f);
 }
 
-// Sand (cohesion terms off) and silt: the wedge resistance integrated in steps.
-double frictionalEquivalentDepth(double F, const EquivalentDepthSoil& s, int steps, bool withCohesion) {
+// Sand and silt: the wedge resistance A pst integrated in steps, the flow-around
+// resistance 0.88 psd beyond.  Silt too builds up only this friction share: its
+// curves' ultimate resistance, which the layers above are summed with, holds
+// no cohesion share.
+double frictionalEquivalentDepth(double F, const EquivalentDepthSoil& s, int steps) {
   const double C1 = std::tan(s.beta) * (s.K0 * (std::tan(s.phi) * std::sin(s.beta) * (1.0 / std::cos(s.alpha) + 1.0) -
                                                 std::tan(s.alpha)) + s.Kp * std::tan(s.alpha));
   const double C2 = s.Kp * s.Kp * (s.Kp + s.K0 * std::tan(s.phi)) - s.Ka;
@@ -207,15 +210,12 @@ double frictionalEquivalentDepth(double F, const EquivalentDepthSoil& s, int ste
   for (int i = 1; i <= steps; ++i) {
     const double xi = i * dx;
     const double A = tableCoefficient(xi, s.b, CoefficientTable::StaticA);
-    double step = A * s.gamma * ((s.Kp - s.Ka) * s.b * xi + C1 * xi * xi);
-    if (withCohesion) step += 3.0 * s.c * s.b + s.gamma * s.b * xi + 0.5 * s.c * xi;
+    const double step = A * s.gamma * ((s.Kp - s.Ka) * s.b * xi + C1 * xi * xi);
     const double previous = S;
     S += step * dx;
     if (S > F) return xi - dx * (S - F) / (S - previous);
   }
-  double deep = 0.88 * C2 * s.gamma * s.b * s.xa;
-  if (withCohesion) deep += 9.0 * s.c * s.b;
-  return xs + (F - S) / deep;
+  return xs + (F - S) / (0.88 * C2 * s.gamma * s.b * s.xa);
 }
 
 }  // namespace
@@ -227,14 +227,21 @@ void computeEquivalentDepth(PYGeneration& g, int layer, const EquivalentDepthSoi
     if (type != 6 && type != 7) F += g.layers[l].cumulativeResistance;
   }
   double xeq = 0.0;
-  if (layer > 1 && F > 0.0) {
+  if (layer > 1 && g.continuousWall()) {
+    // The plane-strain resistance of a continuous wall is written with the
+    // actual depth below the surface, never with an equivalent one; equating
+    // the layers above with the pile formulas instead would give an identical
+    // soil split into two layers a shallower depth, and so a softer initial
+    // line, in its lower part.  A lower layer therefore goes on at its own top.
+    xeq = g.layers[layer].xTop;
+  } else if (layer > 1 && F > 0.0) {
     switch (g.layers[layer].soilType) {
       case 2: xeq = stiffClayFreeWaterEquivalentDepth(F, s); break;
       case 3:
         xeq = clayEquivalentDepth(F, s.c, s.b, s.gamma, (9.0 * s.c * s.b - 3.0 * s.ca * s.b) / (s.gamma * s.b + 0.5 * s.c));
         break;
-      case 4: xeq = frictionalEquivalentDepth(F, s, 100, false); break;
-      case 5: xeq = frictionalEquivalentDepth(F, s, 50, true); break;
+      case 4: xeq = frictionalEquivalentDepth(F, s, 100); break;
+      case 5: xeq = frictionalEquivalentDepth(F, s, 50); break;
       default: xeq = clayEquivalentDepth(F, s.c, s.b, s.gamma, 6.0 * s.c * s.b / (s.gamma * s.b + 0.5 * s.c)); break;
     }
   }

@@ -19,7 +19,7 @@ void stopForZeroStrength(PYGeneration& g) {
   consoleLine(g, Line().b(7).text("--------------------WARNING----------------------").str());
   consoleLine(g, Line().b(7).text("THE COHESIVE STRENGTH IS 0 FOR ROCK ACCORING TO THE INPUT").str());
   consoleLine(g, Line().b(7).text("DATA. PLEASE ENTER THE CORRECT VALUE AND RUN IT AGAIN.").str());
-  throw StopCode{""};
+  throw StopCode{"", "A WEAK-ROCK LAYER HAS NO COMPRESSIVE STRENGTH BELOW ITS TOP"};
 }
 
 void writeWeakRockHeading(PYGeneration& g, double xa, double b, double qu, double Er, double gammaAvg, double krm) {

@@ -27,7 +27,7 @@ void checkFrictionAngle(PYGeneration& g, double phi) {
   consoleLine(g, Line().b(7).text("              be greater than the internal  ").str());
   consoleLine(g, Line().b(7).text("              friction angle of the sand.   ").str());
   consoleLine(g, "");
-  throw StopCode{""};
+  throw StopCode{"", "A SILT LAYER HAS NO FRICTION ANGLE"};
 }
 
 struct SiltSideValues {

@@ -1,7 +1,11 @@
 // Record 11 of a block: soil-and-water record, legacy surcharge, surcharge
 // table and soil layers.
+#include <array>
+#include <span>
 #include <string>
 
+#include "common/soil_layer_rows.h"
+#include "engine/report_head.h"
 #include "engine/run_errors.h"
 #include "engine/soil/earth_pressure_api.h"
 #include "common/unit_system.h"
@@ -16,6 +20,20 @@ int readCount(FreeFormatReader& in, const char* what, int limit) {
     throw InputError("     ERROR -- " + std::string(what) + " " + std::to_string(count) + " IS NOT 0 TO " +
                      std::to_string(limit) + " IN " + in.record());
   return count;
+}
+
+// The layer list ends at the first row that does not go deeper; such rows may
+// only trail the table.  One with a deeper row after it stops the block.
+void endLayerList(const RunContext& ctx, SoilRecord& s) {
+  std::array<double, kMaxSoilLayers> bottoms{};
+  for (int i = 0; i < s.layerCount; ++i) bottoms[i] = s.layers[i].bottomDepth;
+  const std::span<const double> rows(bottoms.data(), static_cast<std::size_t>(s.layerCount));
+  const int misplaced = soilrows::rowNotDeeperBeforeDeeper(rows);
+  if (misplaced >= 0)
+    throw InputError("     ERROR -- " + soilrows::soilRowNotDeeperMessage(misplaced, bottoms[misplaced],
+                                                                          ctx.block.control.units,
+                                                                          isLongTermBlock(ctx)));
+  s.layerCount = soilrows::rowsInUse(rows);
 }
 
 }  // namespace
@@ -75,6 +93,7 @@ void readSoilRecord(RunContext& ctx) {
     layer.thickness = layer.bottomDepth - previousBottom;
     previousBottom = layer.bottomDepth;
   }
+  endLayerList(ctx, s);
   s.present = true;
 }
 

@@ -41,12 +41,45 @@ std::string block(int pressureCode, double H, double layerBottom) {
          "0\n";
 }
 
+// A stop code ends the run right after the soil table; the report's last
+// line says why.
 TEST_F(RunStops, ExcavationBelowTheProfileEndsTheRunAfterTheSoilTable) {
   auto lines = run(block(2, 144.0, 100.0));
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.back(), "         1      8.33        0.0    30.0    0.070     T      0.00");
+  ASSERT_GE(lines.size(), 3u);
+  const size_t n = lines.size();
+  EXPECT_EQ(lines[n - 4], "         1      8.33        0.0    30.0    0.070     T      0.00");
+  EXPECT_EQ(lines[n - 3], "");
+  EXPECT_EQ(lines[n - 2], "");
+  EXPECT_EQ(lines[n - 1],
+            "     RUN STOPPED WITH CODE 1 -- THE EXCAVATION LEVEL (FREE HEIGHT) IS NOT ABOVE THE BOTTOM OF THE SOIL LAYERS");
   EXPECT_EQ(indexOf(lines, "     END OF ANALYSIS                             "), -1);
   EXPECT_EQ(console, "1\n");
+}
+
+// A free height of 1E308 used to leave a report that simply stopped.
+TEST_F(RunStops, HugeFreeHeightIsExplained) {
+  auto lines = run(block(2, 1e308, 480.0));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(),
+            "     RUN STOPPED WITH CODE 1 -- THE EXCAVATION LEVEL (FREE HEIGHT) IS NOT ABOVE THE BOTTOM OF THE SOIL LAYERS");
+  EXPECT_EQ(console, "1\n");
+}
+
+TEST_F(RunStops, MoreThan21PressureLayersIsExplained) {
+  // Twenty layers of 10 in, cut at the water table (55) and the excavation (95).
+  std::string data = block(2, 95.0, 10.0);
+  const std::string oneLayer = "4 10.000000 \n0.07 0.0  30 0.0  25 0 \n0.07 0.0  30 0.0  25 0 \n";
+  std::string layers = "20\n";
+  for (int i = 1; i <= 20; ++i)
+    layers += "4 " + std::to_string(10 * i) + " \n0.07 0.0  30 0.0  25 0 \n0.07 0.0  30 0.0  25 0 \n";
+  data.replace(data.find("1\n" + oneLayer), 2 + oneLayer.size(), layers);
+  data.replace(data.find("\t1000\t1000\t"), 11, "\t55\t55\t");
+  auto lines = run(data);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(),
+            "     RUN STOPPED WITH CODE 2 -- MORE THAN 21 PRESSURE LAYERS (SOIL LAYERS CUT AT THE WATER TABLE AND THE "
+            "EXCAVATION)");
+  EXPECT_EQ(console, "2\n");
 }
 
 TEST_F(RunStops, TrapezoidWithoutSupportStopsTheBlockAndEndsNormally) {

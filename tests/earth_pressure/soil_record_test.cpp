@@ -1,5 +1,8 @@
 // Reading record 11: soil-and-water record, legacy surcharge, surcharge
 // table and soil layers.
+#include <sstream>
+#include <vector>
+
 #include "ep_fixture.h"
 #include "engine/run_errors.h"
 #include "engine/soil/earth_pressure_api.h"
@@ -62,6 +65,65 @@ TEST_F(SoilRecordRead, EnglishKeepsSurchargeDistancesInInches) {
   readSoilRecord(*ctx);
   EXPECT_EQ(ctx->block.soil.surcharges[1].distance, 1500.0);
 }
+
+// Soil rows that do not go deeper: trailing ones end the layer list, one with a
+// deeper row after it stops the block with a message naming it.
+struct LayerRows {
+  const char* name;
+  int units;
+  std::vector<double> bottoms;
+  int layersInUse;        // when accepted
+  const char* message;    // when refused (nullptr: accepted)
+};
+
+class SoilLayerRows : public EarthPressureTest, public ::testing::WithParamInterface<LayerRows> {};
+
+TEST_P(SoilLayerRows, EndTheListOrStopTheBlock) {
+  const LayerRows& c = GetParam();
+  useUnits(c.units);
+  std::string text = "1 1 1 0 0 1 1 0\n0 0 0 0 0 0\n0\n" + std::to_string(c.bottoms.size()) + "\n";
+  for (double bottom : c.bottoms) {
+    std::ostringstream row;
+    row.precision(17);
+    row << "4 " << bottom << " \n18 0.0  30 0.0  20000 0 \n18 0.0  30 0.0  20000 0 \n";
+    text += row.str();
+  }
+  ctx->input.setText(text);
+  if (c.message == nullptr) {
+    readSoilRecord(*ctx);
+    EXPECT_EQ(ctx->block.soil.layerCount, c.layersInUse);
+    return;
+  }
+  try {
+    readSoilRecord(*ctx);
+    FAIL() << "accepted";
+  } catch (const InputError& e) {
+    EXPECT_EQ(std::string(e.what()), c.message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SoilLayerRows,
+    ::testing::Values(
+        LayerRows{"AllDeeper", 1, {120, 240, 600}, 3, nullptr},
+        LayerRows{"TrailingUnfilledRow", 1, {240, 600, 0}, 2, nullptr},
+        LayerRows{"TrailingRepeatedRows", 1, {240, 600, 600, 600}, 2, nullptr},
+        LayerRows{"TrailingShallowerRows", 2, {3, 10, 4, 2}, 2, nullptr},
+        LayerRows{"DeeperByLessThanTheTolerance", 2, {3, 10, 10.000004}, 2, nullptr},
+        LayerRows{"OnlyAnUnfilledRow", 2, {0}, 0, nullptr},
+        LayerRows{"ZeroThicknessBetweenTwoLayers", 1, {240, 240, 600}, 0,
+                  "     ERROR -- SOIL LAYER 2 DOES NOT GO DEEPER THAN THE LAYER ABOVE (DEPTH AT BOTTOM 20.00 FT), "
+                  "BUT A DEEPER LAYER FOLLOWS"},
+        LayerRows{"UnfilledRowBeforeAFilledOne", 2, {3.5, 0, 0, 8}, 0,
+                  "     ERROR -- SOIL LAYER 2 DOES NOT GO DEEPER THAN THE LAYER ABOVE (DEPTH AT BOTTOM 0.00 M), "
+                  "BUT A DEEPER LAYER FOLLOWS"},
+        LayerRows{"ShallowerRowBeforeADeeperOne", 3, {50, 20, 30}, 0,
+                  "     ERROR -- SOIL LAYER 2 DOES NOT GO DEEPER THAN THE LAYER ABOVE (DEPTH AT BOTTOM 20.00 L), "
+                  "BUT A DEEPER LAYER FOLLOWS"},
+        LayerRows{"FirstRowAtTheTop", 2, {0, 5}, 0,
+                  "     ERROR -- SOIL LAYER 1 DOES NOT GO DEEPER THAN THE LAYER ABOVE (DEPTH AT BOTTOM 0.00 M), "
+                  "BUT A DEEPER LAYER FOLLOWS"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct BadRecord { const char* name; const char* text; const char* fragment; };
 

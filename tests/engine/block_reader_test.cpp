@@ -138,6 +138,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "     ERROR -- INVALID NUMBER IN WALL STIFFNESS LINES (RECORD 5), LINE 5, ITEM 4: \"stiff\""},
         StopCase{"Truncated", "Reader test\n1 1\t1\t0\t0\t0 0 1 0 0\n20 6\t10\t1E-5\t0\t12\n3\t20\t0\t0\n0\t20",
                  "     ERROR -- END OF DATA FILE IN WALL STIFFNESS LINES (RECORD 5), LINE 5, ITEM 3"},
+        StopCase{"IncrementLength1E300Below", "Tiny\n1 0\t1\t0\t0\t0 0 1 0 0\n20 1E-300\t10\t1E-5\t0\t12\n0\t20\t1\t1E9\n0\n0\n0\n",
+                 "     ERROR -- INCREMENT LENGTH OUTSIDE 1.0E-100 TO 1.0E+100 IN WALL LINE (RECORD 3)"},
+        StopCase{"IncrementLengthSubnormal", "Tiny\n1 0\t1\t0\t0\t0 0 1 0 0\n20 4.9E-324\t10\t1E-5\t0\t12\n0\t20\t1\t1E9\n0\n0\n0\n",
+                 "     ERROR -- INCREMENT LENGTH OUTSIDE 1.0E-100 TO 1.0E+100 IN WALL LINE (RECORD 3)"},
+        StopCase{"IncrementLengthHuge", "Huge\n1 0\t1\t0\t0\t0 0 1 0 0\n20 1E101\t10\t1E-5\t0\t12\n0\t20\t1\t1E9\n0\n0\n0\n",
+                 "     ERROR -- INCREMENT LENGTH OUTSIDE 1.0E-100 TO 1.0E+100 IN WALL LINE (RECORD 3)"},
         StopCase{"TooManyIncrements", "Big\n1 0\t1\t0\t0\t0 0 1 0 0\n500 6\t10\t1E-5\t0\t12\n0\t500\t1\t1E9\n0\n0\n0\n",
                  "     ERROR -- NUMBER OF INCREMENTS 500 OUTSIDE 1 TO 406 IN WALL LINE (RECORD 3)"}),
     [](const auto& info) { return info.param.name; });

@@ -66,6 +66,58 @@ TEST(RunControl, ErrorInSecondStageKeepsFirstStageResults) {
   EXPECT_EQ(resultHeads(run.plot), (std::vector<std::string>{" 2 22 2", " 2 22 2"}));
 }
 
+// A stop raised while the p-y curves are generated: the report's last line
+// says why, even for a stop without a code; no end of analysis follows.
+TEST(RunControl, StopWithoutCodeIsExplainedInTheReport) {
+  auto run = runEngineOn(
+      "Silt without friction\n2 0\t1\t0\t0\t2 0 1 0 0\n20 0.5\t1\t1E-6\t3\t1\n0\t20\t1\t40000\n0\n0\n"
+      "3\t1\t1\t20\t20\t1\t1\t0\n0\t0\t0\t0\t0\t0\n0\n1\n5 20 \n18 10 0 0.01 20000 0 \n18 10 0 0.01 20000 0 \n0\n");
+  const std::string last = "\n\n\n     RUN STOPPED -- A SILT LAYER HAS NO FRICTION ANGLE\n";
+  ASSERT_GE(run.report.size(), last.size());
+  EXPECT_EQ(run.report.substr(run.report.size() - last.size()), last);
+  EXPECT_FALSE(run.reportHas("END OF ANALYSIS"));
+  EXPECT_EQ(run.status, 0);
+}
+
+// A data file holds one block, a short- and a long-term block, or up to five
+// stages: a chain of blocks beyond that stops after the last block it may hold.
+struct ChainCase {
+  const char* name;
+  std::vector<int> markers;  // after each block; the file's stage count is 3
+  int blocksSolved;
+  const char* message;
+};
+
+class BlockChains : public ::testing::TestWithParam<ChainCase> {};
+
+TEST_P(BlockChains, StopAfterTheBlocksADataFileHolds) {
+  std::string data;
+  for (int marker : GetParam().markers) data += clampedBlock("Chain", 3, 10) + std::to_string(marker) + "\n";
+  auto run = runEngineOn(data);
+  int results = 0;
+  for (auto at = run.report.find("RESULTS -- ITERATION"); at != std::string::npos;
+       at = run.report.find("RESULTS -- ITERATION", at + 1))
+    ++results;
+  EXPECT_EQ(results, GetParam().blocksSolved);
+  EXPECT_TRUE(run.reportHas(std::string("\n\n\n") + GetParam().message + "\n\n\n\n     END OF ANALYSIS")) << run.report;
+  EXPECT_EQ(resultHeads(run.plot).size(), static_cast<size_t>(GetParam().blocksSolved));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Markers, BlockChains,
+    ::testing::Values(
+        ChainCase{"SixthStage", {1, 2, 4, 4, 4, 4, 4}, 5,
+                  "     ERROR -- BLOCK-END MARKER 4 AFTER BLOCK 5: A DATA FILE HOLDS AT MOST 5 STAGES"},
+        ChainCase{"EndlessChain", std::vector<int>(200, 1), 5,
+                  "     ERROR -- BLOCK-END MARKER 1 AFTER BLOCK 5: A DATA FILE HOLDS AT MOST 5 STAGES"},
+        ChainCase{"SecondLongTermBlock", {9, 9, 0}, 2,
+                  "     ERROR -- BLOCK-END MARKER 9 AFTER BLOCK 2: NO BLOCK FOLLOWS THE LONG-TERM BLOCK"},
+        ChainCase{"StageAfterTheLongTermBlock", {9, 1, 0}, 2,
+                  "     ERROR -- BLOCK-END MARKER 1 AFTER BLOCK 2: NO BLOCK FOLLOWS THE LONG-TERM BLOCK"},
+        ChainCase{"LongTermAfterAStage", {1, 9, 0}, 2,
+                  "     ERROR -- BLOCK-END MARKER 9 AFTER BLOCK 2: ONLY THE FIRST BLOCK HAS A LONG-TERM BLOCK AFTER IT"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ReportHead, BannerDateAndUnits) {
   setenv("MURENA_FIXED_TIME", "2017-03-05T09:04:07", 1);
   auto run = runEngineOn("English wall\n1 0\t1\t0\t0\t0 0 1 0 0\n20 6\t10\t0.00001\t0\t12\n0\t20\t1\t1E9\n0\n0\n0\n");

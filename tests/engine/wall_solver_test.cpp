@@ -140,6 +140,21 @@ TEST(WallSolverRuns, OverflowedSolutionIsNotTakenForAClosedOne) {
   EXPECT_TRUE(run.reportHas("\n\n     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***   6  *** STATIONS *****\n")) << run.report;
 }
 
+TEST(WallSolverRuns, ResultsThatAreNotFiniteNeverCountAsClosed) {
+  // A cantilever whose deflections close and stay finite but whose moment
+  // (about 1E308 N m at the clamp) overflows to asterisks.
+  std::string data =
+      "Moment overflow\n2 1\t1\t0\t0\t0 0 1 0 0\n20 0.5\t1E308\t1E-9\t0\t1\n3\t20\t0\t0\n0\t20\t1\t1E10\n1\n"
+      "1\t0\t0\t1E307\t0\t0\n0\n0\n";
+  auto run = testing::runEngineOn(data);
+  EXPECT_TRUE(run.reportHas("     RESULTS -- ITERATION  2\n     --------------------\n\n"
+                            "     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n\n"
+                            "     ***** RESULTS ARE NOT FINITE NUMBERS (SHOWN AS *): CHECK THE WALL DATA AND LOADS *****\n\n"))
+      << run.report;
+  EXPECT_TRUE(run.reportHas("************"));  // a whole E12.3 field
+  EXPECT_NE(run.notes.find("\n      2       NO          0  "), std::string::npos);  // the solver itself closed
+}
+
 TEST(WallSolverRuns, CoupleCorrectsShearAndReaction) {
   // A clamped wall with a couple at station 10: the moment jumps by the couple.
   std::string data =

@@ -14,6 +14,7 @@
 #include "common/soil_types.h"
 #include "frontend/project/file_errors.h"
 #include "frontend/project/project.h"
+#include "frontend/project/soil_rows_check.h"
 #include "frontend/project/stage_file_names.h"
 #include "tests/frontend_project/sample_project.h"
 #include "tests/frontend_project/temp_folder.h"
@@ -166,6 +167,38 @@ TEST_F(ProjectEngineTest, ShortAndLongTermAnalysis) {
   project.data().LongTermAnalysis = true;
   tables().LongSoil.setRowCount(1);
   setLayer(tables().LongSoil, 0, kSand, 40, {115, 30, 25});
+  expectCleanReport(saveAndRun());
+}
+
+// The check before a run and the engine name a misplaced soil row alike.
+TEST_F(ProjectEngineTest, SoilRowsCheckGivesTheEnginesMessage) {
+  englishCantilever();
+  GridTable& soil = tables().NewSoil;
+  soil.setRowCount(4);
+  setLayer(soil, 1, kSand, 25.3333333, {110, 30, 25});
+  setLayer(soil, 2, kSand, 25.3333333, {110, 30, 25});
+  setLayer(soil, 3, kSand, 40, {125, 36, 90});
+  const std::string message = soilRowsMessage(project.data(), tables());
+  ASSERT_EQ(message,
+            "SOIL LAYER 3 DOES NOT GO DEEPER THAN THE LAYER ABOVE (DEPTH AT BOTTOM 25.33 FT), BUT A DEEPER LAYER FOLLOWS");
+  EXPECT_NE(saveAndRun().find("\n     ERROR -- " + message + "\n"), std::string::npos);
+}
+
+TEST_F(ProjectEngineTest, SoilRowsCheckNamesTheLongTermTable) {
+  englishCantilever();
+  project.data().LongTermAnalysis = true;
+  tables().LongSoil.setRowCount(3);
+  setLayer(tables().LongSoil, 0, kSand, 20, {115, 30, 25});
+  setLayer(tables().LongSoil, 2, kSand, 40, {115, 30, 25});  // row 2 left at depth 0
+  const std::string message = soilRowsMessage(project.data(), tables());
+  ASSERT_EQ(message.rfind("LONG-TERM SOIL LAYER 2 ", 0), 0u) << message;
+  EXPECT_NE(saveAndRun().find("\n     ERROR -- " + message + "\n"), std::string::npos);
+}
+
+TEST_F(ProjectEngineTest, UnfilledLastSoilRowStillRuns) {
+  englishCantilever();
+  tables().NewSoil.setRowCount(3);  // the new row keeps depth 0
+  EXPECT_EQ(soilRowsMessage(project.data(), tables()), "");
   expectCleanReport(saveAndRun());
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/soil/py_sand_resistance.h"
 #include "engine/run_errors.h"
 #include "py_test_support.h"
 
@@ -123,8 +124,21 @@ TEST(CoefficientTables, StaticTablesAndStiffClayAs) {
   EXPECT_NEAR(stiffClayAs(0.0, 24.0), 0.223, 1e-12);
 }
 
+// Piles at a spacing of twice their width: the layers below the first take
+// the equivalent depth of the layers above.
 class EquivalentDepthTest : public PYStateTest {
  protected:
+  void SetUp() override {
+    PYStateTest::SetUp();
+    g().Wa = 48.0;
+    g().spacingRatio = 2.0;
+  }
+  EquivalentDepthSoil frictional(double phi, double c) {
+    const FrictionCoefficients k = frictionCoefficients(phi, 3.1416);
+    EquivalentDepthSoil s = frictionEquivalentDepthSoil(k, phi, 0.04, 24.0, 100.1);
+    s.c = c;
+    return s;
+  }
   EquivalentDepthSoil clay() {
     EquivalentDepthSoil s;
     s.b = 24.0;
@@ -206,6 +220,35 @@ TEST_F(EquivalentDepthTest, StiffClayWithFreeWaterStepsThroughTheIntegral) {
   g().layers[1].cumulativeResistance = S;  // reached exactly after ten steps
   computeEquivalentDepth(g(), 2, s);
   EXPECT_NEAR(g().layers[2].equivalentDepth, 10.0 * dx, 1e-9);
+}
+
+// A continuous wall's resistance is written with the actual depth: a lower
+// layer goes on at its own top, whatever the layers above hold.
+TEST_F(EquivalentDepthTest, ContinuousWallKeepsTheActualDepth) {
+  g().Wa = g().Wp;
+  g().spacingRatio = 1.0;
+  addLayer(4, 0.0, 100.0, Row{});
+  for (int type : {1, 2, 3, 4, 5}) {
+    addLayer(type, 100.0, 200.0, Row{});
+    g().layers[1].cumulativeResistance = 5.0e5;
+    computeEquivalentDepth(g(), 2, type == 4 || type == 5 ? frictional(0.55, 2.0) : clay());
+    EXPECT_EQ(g().layers[2].equivalentDepth, 100.0) << type;
+    EXPECT_EQ(formulaDepth(g(), 2, 160.0 + 100.1), 160.0 + 100.1) << type;
+    --g().layerCount;
+  }
+}
+
+// Silt builds up the friction share of its curves' ultimate resistance, as
+// the layers above are summed: the same depth as sand, whatever its cohesion.
+TEST_F(EquivalentDepthTest, SiltBuildsUpItsFrictionShareOnly) {
+  addLayer(5, 0.0, 100.0, Row{});
+  addLayer(5, 100.0, 200.0, Row{});
+  g().layers[1].cumulativeResistance = 2.0e4;
+  computeEquivalentDepth(g(), 2, frictional(0.55, 0.0));
+  const double withoutCohesion = g().layers[2].equivalentDepth;
+  computeEquivalentDepth(g(), 2, frictional(0.55, 5.0));
+  EXPECT_GT(withoutCohesion, 0.0);
+  EXPECT_EQ(g().layers[2].equivalentDepth, withoutCohesion);
 }
 
 TEST_F(EquivalentDepthTest, DegenerateZeroStrengthGivesAFiniteDepth) {

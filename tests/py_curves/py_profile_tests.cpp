@@ -93,6 +93,31 @@ TEST_F(ProfileTest, ZeroThicknessEndsTheLayerList) {
   EXPECT_EQ(build().layerCount, 1);
 }
 
+// 12 x 0.4 is 4.800000000000001 in binary: the profile end L + 2h misses the
+// boundary at 5.6 by 5E-16, which must not become a layer of its own.
+TEST_F(ProfileTest, LayerBoundaryAtTheProfileEndWithinTheTolerance) {
+  ctx().block.control.units = 2;
+  ctx().block.soil.freeHeight = 2.0;
+  ctx().block.wall.NN = 12;
+  ctx().block.wall.h = 0.4;
+  ctx().block.wall.wallLength = 12 * 0.4;
+  addInputLayer(4, 5.6, Row{18.0, 0.0, 32.0, 0.0, 20000.0, 0.0});
+  addInputLayer(4, 10.0, Row{18.0, 0.0, 32.0, 0.0, 20000.0, 0.0});
+  PYGeneration& g = build();
+  ASSERT_EQ(g.layerCount, 1);
+  EXPECT_NEAR(g.layers[1].xBottom, 3.6, 1e-12);
+  EXPECT_EQ(g.strengthCount, 2);
+}
+
+TEST_F(ProfileTest, LayerEndingWithinTheToleranceBelowTheExcavationIsSkipped) {
+  addInputLayer(1, 60.0 + 5.0e-6, kClay);
+  addInputLayer(4, 150.0, kClay);
+  PYGeneration& g = build();
+  ASSERT_EQ(g.layerCount, 1);
+  EXPECT_EQ(g.layers[1].soilType, 4);
+  EXPECT_EQ(g.layers[1].xTop, 0.0);
+}
+
 TEST_F(ProfileTest, WaterTableInsideTheLastLayer) {
   ctx().block.soil.freeHeight = 40.0;
   ctx().block.soil.waterDepthBackfill = 60.0;

@@ -1,23 +1,12 @@
 #include "tools/plot_scan.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <string>
+
+#include "tools/field_text.h"
 
 namespace murena::runner {
 namespace {
-
-std::optional<long> parseInteger(std::string_view token) {
-  if (token.empty() || token.size() > 18) return std::nullopt;
-  std::size_t i = token[0] == '-' || token[0] == '+' ? 1 : 0;
-  if (i == token.size()) return std::nullopt;
-  long value = 0;
-  for (; i < token.size(); ++i) {
-    if (token[i] < '0' || token[i] > '9') return std::nullopt;
-    value = value * 10 + (token[i] - '0');
-  }
-  return token[0] == '-' ? -value : value;
-}
 
 // Keeps the value of largest magnitude (the first one on ties).
 void keepLargest(std::optional<Extreme>& extreme, double value, double depth) {
@@ -25,37 +14,6 @@ void keepLargest(std::optional<Extreme>& extreme, double value, double depth) {
 }
 
 }  // namespace
-
-std::vector<std::string_view> lineItems(std::string_view line) {
-  std::vector<std::string_view> items;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-    std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') ++i;
-    if (i > start) items.push_back(line.substr(start, i - start));
-  }
-  return items;
-}
-
-std::optional<double> parseFieldNumber(std::string_view item) {
-  if (item.empty() || item.find('*') != std::string_view::npos) return std::nullopt;
-  const std::string token(item);
-  char* end = nullptr;
-  double value = std::strtod(token.c_str(), &end);
-  if (end == token.c_str()) return std::nullopt;
-  if (*end != '\0') {
-    // A three-digit exponent is written without its letter: mantissa, sign, digits.
-    if (*end != '+' && *end != '-') return std::nullopt;
-    char* exponentEnd = nullptr;
-    long exponent = std::strtol(end, &exponentEnd, 10);
-    if (*exponentEnd != '\0' || exponentEnd == end + 1) return std::nullopt;
-    value *= std::pow(10.0, static_cast<double>(exponent));
-  }
-  // strtod also takes "nan" and "inf"; an overflowing value becomes infinite.
-  if (!std::isfinite(value)) return std::nullopt;
-  return value;
-}
 
 void PlotScan::addLine(std::string_view line) {
   ++lineNumber_;

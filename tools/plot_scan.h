@@ -47,12 +47,4 @@ class PlotScan {
   void closeRecord();
 };
 
-// Parses one number of the engine's fixed-width fields, including the
-// three-digit exponent form without the letter ("0.1250+102").  Not-a-number,
-// infinities and asterisks (a value too large for its field) give nullopt.
-std::optional<double> parseFieldNumber(std::string_view token);
-
-// The blank-separated items of a line.
-std::vector<std::string_view> lineItems(std::string_view line);
-
 }  // namespace murena::runner

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/plot_scan.h"
+#include "tools/field_text.h"
 
 namespace murena::runner {
 namespace {
@@ -20,39 +20,23 @@ constexpr std::string_view kBanner = "     =====";
 constexpr std::string_view kInputErrors[] = {"     ERROR -- ", "     ERROR STOP -- ",
                                              "     TOO MUCH DATA FOR AVAILABLE STORAGE"};
 
-bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
-
-std::string_view trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  std::size_t last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
-
-bool isInteger(std::string_view item) {
-  if (item.empty()) return false;
-  for (char c : item)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
 }  // namespace
 
 void ReportScan::addLine(std::string_view line) {
-  if (!trimmed(line).empty()) lastLine = std::string(trimmed(line));
+  if (!trimmedText(line).empty()) lastLine = std::string(trimmedText(line));
 
-  if (startsWith(line, kEndOfAnalysis)) {
+  if (line.starts_with(kEndOfAnalysis)) {
     endOfAnalysis = true;
     inResults_ = false;
     return;
   }
   if (inputError.empty()) {
     for (std::string_view prefix : kInputErrors)
-      if (startsWith(line, prefix)) inputError = std::string(trimmed(line));
+      if (line.starts_with(prefix)) inputError = std::string(trimmedText(line));
   }
-  if (startsWith(line, kBanner)) inResults_ = false;  // the head of the next block
+  if (line.starts_with(kBanner)) inResults_ = false;  // the head of the next block
 
-  if (startsWith(line, kResultsHeading)) {
+  if (line.starts_with(kResultsHeading)) {
     inResults_ = true;
     inNotices_ = true;
     notClosed = false;
@@ -60,27 +44,28 @@ void ReportScan::addLine(std::string_view line) {
     exceededStations = 0;
     iterations.reset();
     std::vector<std::string_view> items = lineItems(line.substr(kResultsHeading.size()));
-    if (items.size() == 1 && isInteger(items[0]) && items[0].size() < 9) iterations = std::stoi(std::string(items[0]));
+    if (items.size() == 1 && parseInteger(items[0]) && items[0].size() < 9) iterations = static_cast<int>(*parseInteger(items[0]));
     return;
   }
   if (!inResults_) return;
   if (inNotices_) {
-    if (startsWith(line, kNotClosed)) notClosed = true;
-    if (startsWith(line, kDeflectionExceeded)) {
+    if (line.starts_with(kNotClosed)) notClosed = true;
+    if (line.starts_with(kDeflectionExceeded)) {
       deflectionExceeded = true;
       std::vector<std::string_view> items = lineItems(line.substr(kDeflectionExceeded.size()));
-      if (!items.empty() && isInteger(items[0]) && items[0].size() < 9) exceededStations = std::stoi(std::string(items[0]));
+      if (!items.empty() && parseInteger(items[0]) && items[0].size() < 9)
+        exceededStations = static_cast<int>(*parseInteger(items[0]));
     }
-    if (startsWith(line, kTableHeading)) inNotices_ = false;
+    if (line.starts_with(kTableHeading)) inNotices_ = false;
     return;
   }
-  if (startsWith(line, kTiebackHeading)) return;
+  if (line.starts_with(kTiebackHeading)) return;
 
   // Rows of the station and tieback tables begin with an integer; every other
   // item of such a row is a number.
   if (!unfitResult.empty()) return;
   std::vector<std::string_view> items = lineItems(line);
-  if (items.size() < 2 || !isInteger(items[0])) return;
+  if (items.size() < 2 || !parseInteger(items[0])) return;
   for (std::size_t i = 1; i < items.size(); ++i) {
     if (!parseFieldNumber(items[i])) {
       unfitResult = "row " + std::string(items[0]) + ": " + std::string(items[i]);

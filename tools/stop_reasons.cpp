@@ -1,15 +1,10 @@
 #include "tools/stop_reasons.h"
 
 #include "frontend/entry/text_lines.h"
+#include "tools/field_text.h"
 
 namespace murena::runner {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
@@ -36,7 +31,7 @@ StopReason stopReason(std::string_view consoleText) {
   std::vector<std::string> lines = splitTextLines(consoleText);
   std::string_view last;
   for (const std::string& line : lines)
-    if (!trimmed(line).empty()) last = trimmed(line);
+    if (!trimmedText(line).empty()) last = trimmedText(line);
 
   StopReason reason;
   if (!last.empty() && last.size() <= 4 && last.find_first_not_of("0123456789") == std::string_view::npos) {

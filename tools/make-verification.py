@@ -164,7 +164,7 @@ def closed_form_tables(runner):
         error = abs(top - exact_y) / exact_y
         order = order_of(previous, error)
         moment, depth = abs(summary["maxMoment"]), summary["maxMomentDepth"]
-        out.append("| %d | %.4g | %.4e | %.2e | %s | %.4g | %.4g | %.2e |" % (
+        out.append("| %d | %.4g | %.4g | %.2e | %s | %.4g | %.4g | %.2e |" % (
             nn, h, top, error, order, moment, depth, abs(moment - exact_m) / exact_m))
         previous = error
     out.append("")
@@ -189,7 +189,7 @@ def order_of(previous, error):
 def out_row(out, nn, h, value, exact, previous):
     error = abs(value - exact) / exact
     order = order_of(previous, error)
-    out.append("| %d | %.4g | %.4e | %.2e | %s |" % (nn, h, value, error, order))
+    out.append("| %d | %.4g | %.4g | %.2e | %s |" % (nn, h, value, error, order))
     return error
 
 

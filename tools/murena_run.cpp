@@ -1,13 +1,14 @@
 // murena-run: runs the analysis engine on data files from the command line.
 //
-//   murena-run [--workdir DIR] [--json] FILE.mr5d...
+//   murena-run [--workdir DIR] [--json] [--strict] [--verbose] FILE.mr5d...
 //
-// For each file it writes the run-control file "NAMES.dat" into a working
-// folder (a fresh temporary folder per file unless --workdir is given), loads
-// Murena2015_DLL.so from the runner's own folder, calls the entry with the
-// interface number 12 inside that folder and prints a summary of the run.
-// Exit status: 0 when every run reached "END OF ANALYSIS", 1 otherwise,
-// 2 on usage errors.
+// For each file it removes the outputs of an earlier run, writes the
+// run-control file "NAMES.dat" into a working folder (a fresh temporary folder
+// per file unless --workdir is given), loads Murena2015_DLL.so from the
+// runner's own folder, calls the entry with the interface number 12 inside
+// that folder with the engine's console caught, and judges the run from the
+// report, the plot data file and the console.  Exit status and options:
+// tools/runner_options.cpp (--help).
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -24,7 +25,9 @@
 #include <vector>
 
 #include "common/data_file_layout.h"
+#include "tools/console_capture.h"
 #include "tools/run_summary.h"
+#include "tools/runner_options.h"
 #include "tools/summary_output.h"
 
 namespace fs = std::filesystem;
@@ -36,50 +39,7 @@ constexpr int kInterfaceNumber = 12;
 // The engine keeps at most this many characters of each path of NAMES.dat.
 constexpr std::size_t kMaxEnginePath = 255;
 constexpr const char* kLibraryName = "Murena2015_DLL.so";
-constexpr const char* kUsage = "usage: murena-run [--workdir DIR] [--json] FILE.mr5d...\n";
-
 using EntryFunction = std::int32_t (*)(std::int32_t);
-
-struct Options {
-  std::optional<fs::path> workdir;
-  bool json = false;
-  std::vector<std::string> files;
-};
-
-// Returns the options, or nullopt after printing a usage error.
-std::optional<Options> parseArguments(int argc, char** argv, bool& helpOnly) {
-  Options options;
-  bool filesOnly = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (filesOnly || arg.empty() || arg[0] != '-' || arg == "-") {
-      options.files.push_back(arg);
-    } else if (arg == "--") {
-      filesOnly = true;
-    } else if (arg == "--json") {
-      options.json = true;
-    } else if (arg == "--help" || arg == "-h") {
-      helpOnly = true;
-      return options;
-    } else if (arg == "--workdir") {
-      if (i + 1 >= argc || std::string(argv[i + 1]).empty()) {
-        std::cerr << "murena-run: --workdir needs a folder\n" << kUsage;
-        return std::nullopt;
-      }
-      options.workdir = argv[++i];
-    } else if (arg.rfind("--workdir=", 0) == 0 && arg.size() > 10) {
-      options.workdir = arg.substr(10);
-    } else {
-      std::cerr << "murena-run: unknown option " << arg << "\n" << kUsage;
-      return std::nullopt;
-    }
-  }
-  if (options.files.empty()) {
-    std::cerr << "murena-run: no data file given\n" << kUsage;
-    return std::nullopt;
-  }
-  return options;
-}
 
 // The engine library beside this program (found through /proc/self/exe so
 // that the runner works from any current directory).
@@ -147,7 +107,7 @@ class WorkFolder {
 // Loads the engine, calls its entry inside `folder` and unloads it again, so
 // that every run starts from a freshly loaded library.  The current directory
 // is restored afterwards.  Returns an error text, empty on success.
-std::string callEngine(const fs::path& library, const fs::path& folder, const RunSummary& s) {
+std::string callEngine(const fs::path& library, const fs::path& folder) {
   void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) return std::string("cannot load the engine: ") + dlerror();
   auto entry = reinterpret_cast<EntryFunction>(dlsym(handle, "_IMURENA"));
@@ -161,10 +121,6 @@ std::string callEngine(const fs::path& library, const fs::path& folder, const Ru
     dlclose(handle);
     return "cannot enter the working folder " + folder.string();
   }
-  // Outputs of an earlier run must not pass for this run's results.
-  std::error_code ignored;
-  for (const std::string* output : {&s.reportFile, &s.plotFile, &s.notesFile}) fs::remove(*output, ignored);
-
   std::int32_t status = entry(kInterfaceNumber);
 
   std::string problem;
@@ -175,7 +131,42 @@ std::string callEngine(const fs::path& library, const fs::path& folder, const Ru
   return problem;
 }
 
-RunSummary runOne(const std::string& file, const Options& options, const fs::path& library) {
+// Outputs of an earlier run must never pass for this run's: each is removed,
+// or emptied where the folder does not allow removing it.
+std::string removeEarlierOutputs(const RunSummary& s) {
+  for (const std::string* output : {&s.reportFile, &s.plotFile, &s.notesFile}) {
+    std::error_code error;
+    if (fs::remove(*output, error) || !fs::exists(fs::symlink_status(*output, error))) continue;
+    std::ofstream emptied(*output, std::ios::binary | std::ios::trunc);
+    if (!emptied) return "cannot remove the earlier output file " + *output;
+  }
+  return {};
+}
+
+// Feeds every line of a file (line ends removed) to `scan`; false when the
+// file cannot be opened.
+template <typename Scan>
+bool scanFile(const std::string& path, Scan& scan) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    scan.addLine(line);
+  }
+  return true;
+}
+
+// The engine's console messages go to the end of the run-notes file, so that
+// the console of the runner shows only the summary.
+void keepConsoleMessages(const RunSummary& s, const std::string& console) {
+  if (console.empty() || !fs::exists(s.notesFile)) return;
+  std::ofstream notes(s.notesFile, std::ios::binary | std::ios::app);
+  notes << "\n\n     ENGINE CONSOLE MESSAGES\n     -----------------------\n" << console;
+  if (console.back() != '\n') notes << "\n";
+}
+
+RunSummary runOne(const std::string& file, const RunnerOptions& options, const fs::path& library) {
   RunSummary s;
   std::error_code error;
   fs::path data = fs::absolute(file, error).lexically_normal();
@@ -194,52 +185,81 @@ RunSummary runOne(const std::string& file, const Options& options, const fs::pat
   for (const std::string* path : {&s.dataFile, &s.reportFile, &s.plotFile, &s.notesFile}) {
     if (std::string problem = pathProblem(*path); !problem.empty()) {
       s.error = problem;
+      s.reportFile.clear();
+      s.plotFile.clear();
+      s.notesFile.clear();
       return s;
     }
   }
+  // Only the files this run writes are listed.
+  auto forgetMissingOutputs = [&s] {
+    for (std::string* path : {&s.reportFile, &s.plotFile, &s.notesFile})
+      if (!fs::exists(*path)) path->clear();
+  };
+  s.error = removeEarlierOutputs(s);
+  if (!s.error.empty()) {
+    forgetMissingOutputs();
+    return s;
+  }
 
   WorkFolder folder(options.workdir);
-  if (!folder.problem().empty()) {
-    s.error = folder.problem();
+  if (!folder.problem().empty()) s.error = folder.problem();
+  if (s.error.empty() && !writeNamesFile(folder.path(), s)) s.error = "cannot write NAMES.dat in " + folder.path().string();
+  if (!s.error.empty()) {
+    forgetMissingOutputs();
     return s;
   }
-  if (!writeNamesFile(folder.path(), s)) {
-    s.error = "cannot write NAMES.dat in " + folder.path().string();
-    return s;
+
+  std::string console;
+  {
+    ConsoleCapture capture;
+    s.error = callEngine(library, folder.path());
+    console = capture.finish();
   }
-  s.error = callEngine(library, folder.path(), s);
   s.engineCalled = true;
+  keepConsoleMessages(s, console);
+  if (options.verbose && !console.empty()) std::cerr << console << std::flush;
+  forgetMissingOutputs();
   if (!s.error.empty()) return s;
 
-  std::optional<std::string> report = readWholeFile(s.reportFile);
-  if (!report) {
-    s.error = "the engine wrote no report " + s.reportFile;
+  ReportScan report;
+  if (s.reportFile.empty() || !scanFile(s.reportFile, report)) {
+    s.error = "the engine wrote no report " + withExtension(data, ".mr5o").string();
     return s;
   }
-  readReport(*report, s);
-  if (std::optional<std::string> plot = readWholeFile(s.plotFile)) readPlotResults(*plot, s);
-  if (!s.endOfAnalysis) s.error = "the run stopped before END OF ANALYSIS (see the report)";
+  PlotScan plot;
+  bool havePlot = !s.plotFile.empty() && scanFile(s.plotFile, plot);
+  judgeRun(s, report, havePlot ? &plot : nullptr, console);
   return s;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool helpOnly = false;
-  std::optional<Options> options = parseArguments(argc, argv, helpOnly);
-  if (helpOnly) {
-    std::cout << kUsage;
-    return 0;
+  std::string problem;
+  std::optional<RunnerOptions> options = parseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
+  if (!options) {
+    std::cerr << "murena-run: " << problem << "\n" << kUsageLine << "(murena-run --help tells more)\n";
+    return kExitUsage;
   }
-  if (!options) return 2;
+  if (options->help) {
+    std::cout << kHelpText;
+    return kExitOk;
+  }
+  if (options->version) {
+    std::cout << "murena-run " << murena::layout::kVersionText << "\n";
+    return kExitOk;
+  }
 
   fs::path library = libraryPath();
-  bool allReachedEnd = true;
+  bool anyFailed = false, anyNotClosed = false;
   bool first = true;
   for (const std::string& file : options->files) {
     RunSummary summary = runOne(file, *options, library);
-    if (!summary.endOfAnalysis || !summary.error.empty()) allReachedEnd = false;
+    anyFailed = anyFailed || summary.failed();
+    anyNotClosed = anyNotClosed || summary.notClosed || summary.deflectionExceeded;
     if (!summary.error.empty()) std::cerr << "murena-run: " << file << ": " << summary.error << "\n";
+    if (!summary.warning.empty()) std::cerr << "murena-run: " << file << ": warning: " << summary.warning << "\n";
     if (options->json) {
       std::cout << summaryJson(summary) << "\n";
     } else {
@@ -249,5 +269,7 @@ int main(int argc, char** argv) {
     std::cout.flush();
     first = false;
   }
-  return allReachedEnd ? 0 : 1;
+  if (anyFailed) return kExitRunFailed;
+  if (options->strict && anyNotClosed) return kExitNotClosed;
+  return kExitOk;
 }

@@ -1,33 +1,34 @@
 #pragma once
-// What murena-run tells about one finished run, taken from the report and the
-// plot data file the engine wrote.
+// What murena-run tells about one finished run, judged from the report, the
+// plot data file and the console messages of the engine.
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "tools/plot_scan.h"
+#include "tools/report_scan.h"
 
 namespace murena::runner {
 
-// A largest value along the wall (by magnitude, sign kept) and its depth.
-struct Extreme {
-  double value = 0.0;
-  double depth = 0.0;
-};
-
 struct RunSummary {
   std::string dataFile;
+  // The output files of this run; a path is emptied when the run left no such file.
   std::string reportFile, plotFile, notesFile;
 
   bool engineCalled = false;         // the engine entry was called for this file
   bool endOfAnalysis = false;        // the report holds "END OF ANALYSIS"
   std::optional<int> iterations;     // from the last results heading
-  bool closed = false;               // the last solution closed within tolerance
+  bool closed = false;               // the last solution closed within tolerance, with usable results
+  bool notClosed = false;            // the last solution did not close within tolerance
   bool deflectionExceeded = false;   // the last solution exceeded the allowable deflection
+  int exceededStations = 0;
+  std::optional<std::string> stopCode;  // set when the run stopped early ("" for a stop without a code)
 
-  int unitsCode = 0;                 // of the last result record (0: none read)
-  int resultRows = 0;                // station rows of the last result record
-  std::optional<Extreme> deflection, moment, shear;
+  PlotResults results;               // of the last result record (unitsCode 0: none read)
 
   std::string error;                 // why the run failed, empty when it did not
+  std::string warning;               // what makes its results doubtful, empty when nothing
+
+  bool failed() const { return !error.empty() || !endOfAnalysis; }
 };
 
 // Unit texts of the summary for the units code of the plot data file.
@@ -39,20 +40,8 @@ struct SummaryUnits {
 };
 SummaryUnits summaryUnits(int unitsCode);
 
-// Fills the report fields of `summary` from the report text.
-void readReport(const std::string& reportText, RunSummary& summary);
-
-// Fills the result fields of `summary` from the plot data text: the last
-// result record (head "resultSetCount rowCount units", then rows of depth,
-// deflection, moment, shear, net reaction).  Returns false when the text
-// holds no complete result record.
-bool readPlotResults(const std::string& plotText, RunSummary& summary);
-
-// Reads a whole file; nullopt when it cannot be opened.
-std::optional<std::string> readWholeFile(const std::string& path);
-
-// Parses one number of the engine's fixed-width fields, including the
-// three-digit exponent form without the letter ("0.1250+102").
-std::optional<double> parseFieldNumber(const std::string& token);
+// Judges a run whose engine call returned: `plot` is null when the run left
+// no plot data file, `console` is what the engine wrote to its console.
+void judgeRun(RunSummary& summary, const ReportScan& report, const PlotScan* plot, const std::string& console);
 
 }  // namespace murena::runner

@@ -58,37 +58,40 @@ std::string jsonString(const std::string& text) {
 }
 
 std::string summaryText(const RunSummary& s) {
-  SummaryUnits units = summaryUnits(s.unitsCode);
+  SummaryUnits units = summaryUnits(s.results.unitsCode);
   std::string text = s.dataFile + "\n";
   if (!s.error.empty()) text += "  error             : " + s.error + "\n";
+  if (!s.warning.empty()) text += "  warning           : " + s.warning + "\n";
   if (!s.engineCalled) return text;
   if (s.iterations) {
-    const char* state = s.closed               ? "solution closed"
-                        : s.deflectionExceeded ? "solution NOT closed, allowable deflection exceeded"
-                                               : "solution NOT closed within tolerance";
+    const char* state = s.closed                 ? "solution closed"
+                        : !s.error.empty()       ? "no usable solution"
+                        : s.deflectionExceeded   ? "solution NOT closed, allowable deflection exceeded"
+                                                 : "solution NOT closed within tolerance";
     text += "  iterations        : " + std::to_string(*s.iterations) + " (" + state + ")\n";
   } else {
     text += "  iterations        : none (no results in the report)\n";
   }
-  if (s.unitsCode != 0) {
+  if (s.results.unitsCode != 0) {
     text += "  units             : " + std::string(units.system) + "\n";
-    text += "  largest deflection: " + extremeText(s.deflection, units.length, units.length) + "\n";
-    text += "  largest moment    : " + extremeText(s.moment, units.moment, units.length) + "\n";
-    text += "  largest shear     : " + extremeText(s.shear, units.force, units.length) + "\n";
+    text += "  largest deflection: " + extremeText(s.results.deflection, units.length, units.length) + "\n";
+    text += "  largest moment    : " + extremeText(s.results.moment, units.moment, units.length) + "\n";
+    text += "  largest shear     : " + extremeText(s.results.shear, units.force, units.length) + "\n";
   }
   if (!s.reportFile.empty()) text += "  report            : " + s.reportFile + "\n";
   if (!s.plotFile.empty()) text += "  plot data         : " + s.plotFile + "\n";
+  if (!s.notesFile.empty()) text += "  run notes         : " + s.notesFile + "\n";
   text += std::string("  end of analysis   : ") + (s.endOfAnalysis ? "reached" : "NOT reached") + "\n";
   return text;
 }
 
 std::string summaryJson(const RunSummary& s) {
-  SummaryUnits units = summaryUnits(s.unitsCode);
-  bool haveUnits = s.unitsCode != 0;
+  SummaryUnits units = summaryUnits(s.results.unitsCode);
+  bool haveUnits = s.results.unitsCode != 0;
   auto unit = [&](const char* label) { return haveUnits ? jsonString(label) : std::string("null"); };
   std::string j = "{";
   j += "\"file\":" + jsonString(s.dataFile);
-  j += std::string(",\"ok\":") + jsonBool(s.endOfAnalysis && s.error.empty());
+  j += std::string(",\"ok\":") + jsonBool(!s.failed());
   j += std::string(",\"endOfAnalysis\":") + jsonBool(s.endOfAnalysis);
   j += ",\"iterations\":" + (s.iterations ? std::to_string(*s.iterations) : std::string("null"));
   j += std::string(",\"closed\":") + jsonBool(s.closed);
@@ -97,16 +100,18 @@ std::string summaryJson(const RunSummary& s) {
   j += ",\"lengthUnit\":" + unit(units.length);
   j += ",\"forceUnit\":" + unit(units.force);
   j += ",\"momentUnit\":" + unit(units.moment);
-  j += ",\"maxDeflection\":" + jsonNumber(valueOf(s.deflection));
-  j += ",\"maxDeflectionDepth\":" + jsonNumber(depthOf(s.deflection));
-  j += ",\"maxMoment\":" + jsonNumber(valueOf(s.moment));
-  j += ",\"maxMomentDepth\":" + jsonNumber(depthOf(s.moment));
-  j += ",\"maxShear\":" + jsonNumber(valueOf(s.shear));
-  j += ",\"maxShearDepth\":" + jsonNumber(depthOf(s.shear));
+  j += ",\"maxDeflection\":" + jsonNumber(valueOf(s.results.deflection));
+  j += ",\"maxDeflectionDepth\":" + jsonNumber(depthOf(s.results.deflection));
+  j += ",\"maxMoment\":" + jsonNumber(valueOf(s.results.moment));
+  j += ",\"maxMomentDepth\":" + jsonNumber(depthOf(s.results.moment));
+  j += ",\"maxShear\":" + jsonNumber(valueOf(s.results.shear));
+  j += ",\"maxShearDepth\":" + jsonNumber(depthOf(s.results.shear));
   j += ",\"report\":" + pathOrNull(s.reportFile);
   j += ",\"plot\":" + pathOrNull(s.plotFile);
   j += ",\"runNotes\":" + pathOrNull(s.notesFile);
+  j += ",\"stopCode\":" + (s.stopCode ? jsonString(*s.stopCode) : std::string("null"));
   j += ",\"error\":" + (s.error.empty() ? std::string("null") : jsonString(s.error));
+  j += ",\"warning\":" + (s.warning.empty() ? std::string("null") : jsonString(s.warning));
   return j + "}";
 }
 

@@ -4,6 +4,8 @@
 
 #include "ep_fixture.h"
 
+#include "tests/support/test_names.h"
+
 namespace murena::test {
 namespace {
 
@@ -37,7 +39,8 @@ TEST_P(RankineTable, LevelBackfillGivesTextbookValues) {
 INSTANTIATE_TEST_SUITE_P(Angles, RankineTable,
                          ::testing::Values(RankineCase{0.0, 1.0, 1.0}, RankineCase{20.0, 0.490, 2.040},
                                            RankineCase{30.0, 1.0 / 3.0, 3.0}, RankineCase{35.0, 0.271, 3.690},
-                                           RankineCase{40.0, 0.217, 4.599}));
+                                           RankineCase{40.0, 0.217, 4.599}),
+                         [](const auto& info) { return "Phi" + std::to_string(static_cast<int>(info.param.phi)); });
 
 TEST_F(Coefficients, TablePrintsThreeDigitValues) {
   run(30.0, 0.0);

@@ -6,6 +6,8 @@
 
 #include "engine/report_line.h"
 
+#include "tests/support/test_names.h"
+
 namespace murena {
 namespace {
 
@@ -46,7 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
         RealCase{'F', -0.0004, 9, 3, "   -0.000"}, RealCase{'F', 2.0005, 6, 2, "  2.00"},
         RealCase{'F', 0.5, 4, 3, ".500"}, RealCase{'F', 123456.0, 5, 1, "*****"},
         RealCase{'P', 1.0e-5, 9, 3, "1.000E-05"}, RealCase{'P', 0.00025, 9, 3, "2.500E-04"},
-        RealCase{'P', -3.0, 10, 3, "-3.000E+00"}, RealCase{'P', 0.0, 9, 3, "0.000E+00"}));
+        RealCase{'P', -3.0, 10, 3, "-3.000E+00"}, RealCase{'P', 0.0, 9, 3, "0.000E+00"}),
+    [](const auto& info) {
+      const RealCase& c = info.param;
+      return std::string(1, c.kind) + std::to_string(c.width) + "_" + std::to_string(c.decimals) + "_of_" +
+             murena::testing_support::readableTestName(c.value);
+    });
 
 TEST(IntegerAndTextFields, FollowWidthsAndPadding) {
   EXPECT_EQ(fmt::I(7, 3), "  7");

@@ -4,6 +4,8 @@
 
 #include "engine/run_errors.h"
 
+#include "tests/support/test_names.h"
+
 namespace murena {
 namespace {
 
@@ -84,7 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"t\n1 99999999999 3\n", true,
                 "     ERROR -- INTEGER OUT OF RANGE IN WALL LINE (RECORD 3), LINE 2, ITEM 2: \"99999999999\""},
         BadCase{"t\n1 nan 3\n", false, "     ERROR -- INVALID NUMBER IN WALL LINE (RECORD 3), LINE 2, ITEM 2: \"nan\""},
-        BadCase{"t\n1 1E999 3\n", false, "     ERROR -- INVALID NUMBER IN WALL LINE (RECORD 3), LINE 2, ITEM 2: \"1E999\""}));
+        BadCase{"t\n1 1E999 3\n", false, "     ERROR -- INVALID NUMBER IN WALL LINE (RECORD 3), LINE 2, ITEM 2: \"1E999\""}),
+    [](const auto& info) {
+      std::string items = info.param.text;
+      return std::string(info.param.integer ? "Integers_" : "Reals_") + murena::testing_support::readableTestName(items.substr(items.find('\n')));
+    });
 
 }  // namespace
 }  // namespace murena

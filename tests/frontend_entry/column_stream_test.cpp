@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/test_names.h"
+
 namespace murena {
 namespace {
 
@@ -188,7 +190,10 @@ INSTANTIATE_TEST_SUITE_P(
                     false},
         ColumnError{"1 2 ('a') True False False 'L'", "Error reading graphic parameters", true},
         ColumnError{"1 2 ('a') True False False 'L' True False 0 1 2", "Error reading graphic parameters", true},
-        ColumnError{"1 2 ('a') True False False 'L' 1 False 0 1 2 3", "Error reading graphic parameters", true}));
+        ColumnError{"1 2 ('a') True False False 'L' 1 False 0 1 2 3", "Error reading graphic parameters", true}),
+    [](const auto& info) {
+      return murena::testing_support::readableTestName(info.param.message) + (info.param.chart ? "_chart_" : "_table_") + std::to_string(info.index);
+    });
 
 struct DefinitionError {
   const char* text;
@@ -225,7 +230,10 @@ INSTANTIATE_TEST_SUITE_P(
         DefinitionError{"object A: TGridTable\nend\nobject A: TGridTable\nend\n",
                         "A component named A already exists", 3},
         DefinitionError{"thing A: TGridTable\nend\n", "Invalid property value", 1},
-        DefinitionError{"object A: TGridTable\n  Col = [ 0 \nend\n", "Invalid property value", 3}));
+        DefinitionError{"object A: TGridTable\n  Col = [ 0 \nend\n", "Invalid property value", 3}),
+    [](const auto& info) {
+      return murena::testing_support::readableTestName(info.param.message) + "_line" + std::to_string(info.param.line);
+    });
 
 TEST(DefinitionText, MinRowsZeroReadsAsOneAndBadIdentifierIsIgnored) {
   TGridTableRegistry tables;

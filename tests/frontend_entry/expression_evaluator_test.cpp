@@ -7,6 +7,8 @@
 
 #include "frontend/entry/entry_errors.h"
 
+#include "tests/support/test_names.h"
+
 namespace murena {
 namespace {
 
@@ -45,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"sqrt(0.0001)", 0.01}, ValueCase{"sqrt(1/400000000)", 0.00005},
                       ValueCase{"$1E-5", 25}, ValueCase{"2^-2", 0.25},
                       ValueCase{"1&0", 0}, ValueCase{"2&3", 1}, ValueCase{"0|0", 0}, ValueCase{"0|5", 1},
-                      ValueCase{"2=2", 1}, ValueCase{"1+1=2", 1}, ValueCase{"2=3", 0}, ValueCase{"3*100", 300}));
+                      ValueCase{"2=2", 1}, ValueCase{"1+1=2", 1}, ValueCase{"2=3", 0}, ValueCase{"3*100", 300}),
+    [](const auto& info) { return murena::testing_support::readableTestName(info.param.entry); });
 
 struct FailureCase {
   const char* entry;
@@ -81,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"1/0", "invalid expression"}, FailureCase{"5%0", "invalid expression"},
                       FailureCase{"sqrt(-1)", "invalid expression"}, FailureCase{"ln(0)", "invalid expression"},
                       FailureCase{"10^400", "invalid expression"}, FailureCase{"200!", "invalid expression"},
-                      FailureCase{"1E999!", "invalid expression"}));
+                      FailureCase{"1E999!", "invalid expression"}),
+    [](const auto& info) { return murena::testing_support::readableTestName(info.param.entry) + "_" + std::to_string(info.index); });
 
 TEST(Evaluator, IntermediatesCarryEighteenDigits) {
   // 1/3 is carried as 0.333333333333333333, so three times it is not 1.

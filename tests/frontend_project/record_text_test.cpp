@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/test_names.h"
+
 namespace murena {
 namespace {
 
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(DataFileReals, DataFileRealTest,
                                            FormatCase{0.000099999999, "9.9999999E-5"},
                                            FormatCase{0.0000999999999, "0.0001"}, FormatCase{1e100, "1E100"},
                                            FormatCase{0.0005, "0.0005"}, FormatCase{29000000, "29000000"},
-                                           FormatCase{0.036, "0.036"}, FormatCase{1234.5, "1234.5"}));
+                                           FormatCase{0.036, "0.036"}, FormatCase{1234.5, "1234.5"}),
+                         [](const auto& info) { return murena::testing_support::readableTestName(info.param.value); });
 
 TEST(RecordText, SeparatorsPlaceholderAndLineEnds) {
   EXPECT_EQ(RecordText().i(4).sp().r(120).sp().endLine().placeholder().i(-3).endLine().str(), "4 120 \r\n0.0  -3\r\n");

@@ -10,6 +10,7 @@
 #include "sample_project.h"
 #include "temp_folder.h"
 
+
 namespace murena {
 namespace {
 
@@ -78,7 +79,11 @@ TEST_P(RoundTripTest, WrittenFileReadsBackToTheSameProject) {
 
 INSTANTIATE_TEST_SUITE_P(UnitSystems, RoundTripTest,
                          ::testing::Values(RoundTripCase{1, false}, RoundTripCase{2, false}, RoundTripCase{3, false},
-                                           RoundTripCase{1, true}, RoundTripCase{2, true}, RoundTripCase{3, true}));
+                                           RoundTripCase{1, true}, RoundTripCase{2, true}, RoundTripCase{3, true}),
+                         [](const auto& info) {
+                           std::string units = info.param.units == 1 ? "English" : info.param.units == 2 ? "SI" : "Other";
+                           return units + (info.param.userPressure ? "_UserPressure" : "_GeneratedPressure");
+                         });
 
 std::vector<std::string> linesOf(const std::string& text) { return splitTextLines(text); }
 

@@ -1,16 +1,19 @@
 // Every example that has golden files is run through murena-run with the
-// report clock fixed, from the same folder the goldens were made in, and its
-// report and plot data file must match them byte for byte.
+// report clock fixed, in a private scratch folder, and its report and plot
+// data file must match them byte for byte once the report's folder line names
+// the folder the goldens are written for (tools/update-goldens.sh).
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_names.h"
 
 namespace {
 
@@ -51,10 +54,23 @@ std::string firstDifference(const std::string& expected, const std::string& actu
 
 class GoldenReports : public ::testing::TestWithParam<std::string> {};
 
+// The folder the report's "Path to file locations" line names in the goldens.
+const std::string kGoldenFolder = "/tmp/murena-golden/";
+
+// The report as if it had been run in the goldens' folder: the folder line
+// names that folder in place of the scratch folder.
+std::string inGoldenFolder(std::string report, const fs::path& scratch, const std::string& name) {
+  const std::string line = "     Path to file locations      : ";
+  const std::string actual = line + scratch.string() + "/";
+  for (std::size_t at = report.find(actual); at != std::string::npos; at = report.find(actual, at))
+    report.replace(at, actual.size(), line + kGoldenFolder + name + "/");
+  return report;
+}
+
 TEST_P(GoldenReports, MatchByteForByte) {
   const std::string name = GetParam();
-  fs::path folder = fs::path("/tmp/murena-golden") / name;
-  fs::remove_all(folder);
+  murena::testing_support::ScratchFolder scratch("murena_golden");
+  const fs::path& folder = scratch.path();
   fs::create_directories(folder / "work");
   fs::copy_file(kExamples / (name + ".mr5d"), folder / (name + ".mr5d"));
   std::string command = "MURENA_FIXED_TIME=2026-01-01T00:00:00 '" MURENA_BIN_DIR "/murena-run' --workdir '" +
@@ -63,18 +79,13 @@ TEST_P(GoldenReports, MatchByteForByte) {
   for (const char* ext : {".mr5o", ".mr5p"}) {
     std::string expected = readFile(kGolden / (name + ext));
     std::string actual = readFile(folder / (name + ext));
+    if (std::string(ext) == ".mr5o") actual = inGoldenFolder(actual, folder, name);
     EXPECT_TRUE(expected == actual) << name << ext << " differs at " << firstDifference(expected, actual);
   }
-  fs::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, GoldenReports, ::testing::ValuesIn(examplesWithGoldens()),
-                         [](const auto& info) {
-                           std::string n = info.param;
-                           for (char& c : n)
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return n;
-                         });
+                         [](const auto& info) { return murena::testing_support::readableTestName(info.param); });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenReports);
 
 }  // namespace

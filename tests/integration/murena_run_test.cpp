@@ -349,7 +349,7 @@ TEST_F(MurenaRunTest, JsonGivesOneObjectPerFileInOrder) {
   }
 }
 
-TEST_F(MurenaRunTest, RunThatStopsEarlyFailsAndTheOthersStillRun) {
+TEST_F(MurenaRunTest, RunThatStopsEarlyNamesItsStopAndTheOthersStillRun) {
   fs::path stopping = dir_ / "stopping.mr5d";
   std::ofstream(stopping, std::ios::binary) << stoppingDataFile();
   ProcessResult r = runRunner({"--json", stopping.string(), wall_.string()}, dir_);
@@ -362,9 +362,149 @@ TEST_F(MurenaRunTest, RunThatStopsEarlyFailsAndTheOthersStillRun) {
   EXPECT_FALSE(stopped["ok"].flag);
   EXPECT_FALSE(stopped["endOfAnalysis"].flag);
   EXPECT_EQ(stopped["iterations"].kind, JsonValue::kNull);
-  EXPECT_NE(stopped["error"].text.find("END OF ANALYSIS"), std::string::npos) << objects[0];
+  EXPECT_EQ(stopped["stopCode"].text, "1") << objects[0];
+  EXPECT_NE(stopped["error"].text.find("stop code 1: the excavation level"), std::string::npos) << objects[0];
+  EXPECT_NE(r.err.find("below the bottom of the soil profile"), std::string::npos) << r.err;
   EXPECT_TRUE(fs::exists(dir_ / "stopping.mr5o")) << "the report written before the stop stays";
   EXPECT_TRUE(good["ok"].flag) << "a stop in one run leaves the next run untouched";
+  EXPECT_EQ(good["stopCode"].kind, JsonValue::kNull);
+}
+
+// Changes one item of the cantilever's data file: line `line` (0-based), item
+// `item` (0-based, items separated by blanks or tabs) becomes `value`.
+std::string cantileverWith(int line, int item, const std::string& value) {
+  std::vector<std::string> all = lines(cantileverDataFile());
+  std::string& text = all[line];
+  std::size_t start = 0;
+  for (int i = 0; i < item; ++i) start = text.find_first_of(" \t", start) + 1;
+  std::size_t end = text.find_first_of(" \t\r", start);
+  text.replace(start, end - start, value);
+  std::string joined;
+  for (const std::string& l : all) joined += l + "\n";
+  return joined;
+}
+
+// Runs that reach END OF ANALYSIS but must not pass for good ones: an input
+// error in the report, and results that do not fit their fields.
+TEST_F(MurenaRunTest, InputErrorsAndUnusableResultsFail) {
+  struct Case {
+    const char* name;
+    std::string data;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"restraints out of order",
+       "Restraints out of order\n1 2\t1\t0\t0\t0 0 1 0 0\n20 6\t10\t1E-5\t0\t12\n1\t5\t0\t0\n1\t3\t0\t0\n"
+       "0\t20\t1\t1E9\n0\n0\n0\n",
+       "ERROR STOP -- STATIONS NOT IN ORDER"},
+      {"garbage", "this is not a data file\n", "ERROR -- "},
+      {"empty", "", "ERROR -- "},
+      {"truncated", cantileverDataFile().substr(0, 80), "ERROR -- "},
+      {"tiny increment", cantileverWith(2, 1, "1E-300"), "do not fit their fields"},
+      {"huge increment", cantileverWith(2, 1, "1E300"), "do not fit their fields"},
+  };
+  for (const Case& c : cases) {
+    fs::path file = dir_ / "bad.mr5d";
+    std::ofstream(file, std::ios::binary) << c.data;
+    ProcessResult text = runRunner({file.string()}, dir_);
+    EXPECT_EQ(text.exitCode, 1) << c.name << "\n" << text.out;
+    EXPECT_NE(text.out.find("  error             : "), std::string::npos) << c.name << "\n" << text.out;
+    EXPECT_NE(text.out.find(c.error), std::string::npos) << c.name << "\n" << text.out;
+    EXPECT_NE(text.err.find(c.error), std::string::npos) << c.name << "\n" << text.err;
+    EXPECT_EQ(text.out.find("solution closed"), std::string::npos) << c.name << "\n" << text.out;
+
+    ProcessResult json = runRunner({"--json", file.string()}, dir_);
+    JsonObject object;
+    ASSERT_TRUE(FlatJsonParser(json.out).parse(object)) << json.out;
+    EXPECT_FALSE(object["ok"].flag) << c.name;
+    EXPECT_FALSE(object["closed"].flag) << c.name;
+    EXPECT_NE(object["error"].text.find(c.error), std::string::npos) << c.name << "\n" << json.out;
+  }
+}
+
+TEST_F(MurenaRunTest, ExceededDeflectionWarnsAndStrictMakesItExitThree) {
+  fs::path file = dir_ / "soft.mr5d";
+  std::ofstream(file, std::ios::binary) << cantileverWith(2, 2, "0.01");  // allowable deflection 0.01 in
+  ProcessResult plain = runRunner({file.string()}, dir_);
+  EXPECT_EQ(plain.exitCode, 0) << plain.out << plain.err;
+  EXPECT_NE(plain.out.find("allowable deflection exceeded"), std::string::npos) << plain.out;
+  EXPECT_NE(plain.out.find("  warning           : the deflection exceeded the maximum allowable deflection"),
+            std::string::npos)
+      << plain.out;
+  EXPECT_NE(plain.err.find("warning: the deflection exceeded"), std::string::npos) << plain.err;
+
+  ProcessResult strict = runRunner({"--strict", "--json", file.string(), wall_.string()}, dir_);
+  EXPECT_EQ(strict.exitCode, 3) << strict.out << strict.err;
+  JsonObject object;
+  ASSERT_TRUE(FlatJsonParser(lines(strict.out)[0]).parse(object)) << strict.out;
+  EXPECT_TRUE(object["ok"].flag);
+  EXPECT_TRUE(object["deflectionExceeded"].flag);
+  EXPECT_FALSE(object["closed"].flag);
+  EXPECT_NE(object["warning"].text.find("exceeded"), std::string::npos);
+
+  EXPECT_EQ(runRunner({"--strict", wall_.string()}, dir_).exitCode, 0) << "a closed run passes --strict";
+  fs::path missing = dir_ / "missing.mr5d";
+  EXPECT_EQ(runRunner({"--strict", file.string(), missing.string()}, dir_).exitCode, 1) << "a failure outranks 3";
+}
+
+TEST_F(MurenaRunTest, OutputsOfAnEarlierRunAreNeverListedAsThisRuns) {
+  // A runner beside which there is no engine library: the engine cannot run,
+  // and the stale outputs of an earlier run must not pass for its results.
+  fs::path lonely = dir_ / "bin";
+  fs::create_directories(lonely);
+  fs::copy_file(kRunner, lonely / "murena-run");
+  for (const char* ext : {".mr5o", ".mr5p", ".mr5r"}) {
+    fs::path stale = wall_;
+    std::ofstream(stale.replace_extension(ext)) << "stale output\n     END OF ANALYSIS\n";
+  }
+  std::string command = shellQuoted((lonely / "murena-run").string()) + " --json " + shellQuoted(wall_.string()) +
+                        " >" + shellQuoted((dir_ / "out").string()) + " 2>/dev/null";
+  int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  JsonObject object;
+  ASSERT_TRUE(FlatJsonParser(readFile(dir_ / "out")).parse(object)) << readFile(dir_ / "out");
+  EXPECT_NE(object["error"].text.find("cannot load the engine"), std::string::npos);
+  for (const char* field : {"report", "plot", "runNotes"}) EXPECT_EQ(object[field].kind, JsonValue::kNull) << field;
+  for (const char* ext : {".mr5o", ".mr5p", ".mr5r"}) {
+    fs::path stale = wall_;
+    EXPECT_FALSE(fs::exists(stale.replace_extension(ext))) << ext;
+  }
+}
+
+TEST_F(MurenaRunTest, EngineConsoleGoesToTheRunNotesOrWithVerboseToStandardError) {
+  fs::path example = fs::path(MURENA_SOURCE_DIR) / "examples/cantilever_sand_english.mr5d";
+  if (!fs::exists(example)) GTEST_SKIP() << "no generated-curve example";
+  fs::path file = dir_ / "generated.mr5d";
+  fs::copy_file(example, file);
+
+  ProcessResult quiet = runRunner({file.string()}, dir_);
+  ASSERT_EQ(quiet.exitCode, 0) << quiet.out << quiet.err;
+  EXPECT_EQ(quiet.err, "") << "a good run prints only its summary";
+  EXPECT_EQ(quiet.out.find("READ SOIL DATA"), std::string::npos);
+  EXPECT_NE(quiet.out.find("  run notes         : " + (dir_ / "generated.mr5r").string()), std::string::npos)
+      << quiet.out;
+  std::string notes = readFile(dir_ / "generated.mr5r");
+  EXPECT_NE(notes.find("ITERATION MONITOR DATA"), std::string::npos);
+  std::size_t heading = notes.find("ENGINE CONSOLE MESSAGES");
+  ASSERT_NE(heading, std::string::npos) << notes;
+  EXPECT_NE(notes.find(" READ SOIL DATA....", heading), std::string::npos) << notes;
+
+  ProcessResult verbose = runRunner({"--verbose", file.string()}, dir_);
+  EXPECT_EQ(verbose.exitCode, 0);
+  EXPECT_NE(verbose.err.find(" READ SOIL DATA...."), std::string::npos) << verbose.err;
+  EXPECT_EQ(verbose.out.find("READ SOIL DATA"), std::string::npos) << "the summary stays clean";
+}
+
+TEST_F(MurenaRunTest, HelpAndVersion) {
+  ProcessResult help = runRunner({"--help"}, dir_);
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* part : {"--workdir", "--json", "--strict", "--verbose", "--version", ".mr5o", ".mr5p", ".mr5r",
+                           "Exit status", "  3  "})
+    EXPECT_NE(help.out.find(part), std::string::npos) << part;
+  ProcessResult version = runRunner({"--version"}, dir_);
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "murena-run 2015.5.12\n");
 }
 
 TEST_F(MurenaRunTest, EveryExampleReachesTheEndOfAnalysis) {

@@ -2,7 +2,7 @@
 // Scratch folders and small file helpers shared by the test programs.
 #include <unistd.h>
 
-#include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,8 +11,8 @@
 
 namespace murena::testing_support {
 
-// A fresh folder under the system's temporary folder, unique per process and
-// per object.  Entered, it is the current directory while it exists (the
+// A fresh private folder under the system's temporary folder (mkdtemp: a new
+// name, readable only by its owner, never one left by another run).  Entered, it is the current directory while it exists (the
 // engine's scratch files land there).  It is removed afterwards unless
 // MURENA_KEEP_TEST_FILES is set.
 class ScratchFolder {
@@ -20,11 +20,11 @@ class ScratchFolder {
   enum class Enter { kNo, kYes };
 
   explicit ScratchFolder(const std::string& prefix = "murena_test", Enter enter = Enter::kNo) {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            (prefix + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "_XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+      throw std::filesystem::filesystem_error("cannot create a scratch folder", pattern,
+                                              std::error_code(errno, std::generic_category()));
+    path_ = pattern;
     if (enter == Enter::kYes) {
       previous_ = std::filesystem::current_path();
       std::filesystem::current_path(path_);

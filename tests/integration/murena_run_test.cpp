@@ -400,8 +400,8 @@ TEST_F(MurenaRunTest, InputErrorsAndUnusableResultsFail) {
       {"garbage", "this is not a data file\n", "ERROR -- "},
       {"empty", "", "ERROR -- "},
       {"truncated", cantileverDataFile().substr(0, 80), "ERROR -- "},
-      {"tiny increment", cantileverWith(2, 1, "1E-300"), "do not fit their fields"},
-      {"huge increment", cantileverWith(2, 1, "1E300"), "do not fit their fields"},
+      {"tiny increment", cantileverWith(2, 1, "1E-300"), "INCREMENT LENGTH OUTSIDE"},
+      {"huge increment", cantileverWith(2, 1, "1E300"), "INCREMENT LENGTH OUTSIDE"},
   };
   for (const Case& c : cases) {
     fs::path file = dir_ / "bad.mr5d";

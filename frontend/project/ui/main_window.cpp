@@ -83,8 +83,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
   // Child windows refer to the project and the graphs, which are members:
-  // delete them while those still exist.
+  // delete them while those still exist, and hear no more of the area.
   qDeleteAll(mdi_->subWindowList());
+  mdi_->disconnect(this);
 }
 
 // ---------------------------------------------------------------- commands

@@ -69,24 +69,20 @@ void threePanels(const CommandContext& c, CommandState& s) {
   s.enabled = resultsShown(c) && c.graphs.deflection && c.graphs.moment && c.graphs.shear;
 }
 void recentSeparator(const CommandContext& c, CommandState& s) { s.visible = !c.recentMenuTexts.empty(); }
-void soilData(const CommandContext& c, CommandState& s) { s.enabled = soilDataUsed(c); }
-void soilSingle(const CommandContext& c, CommandState& s) {
-  s.enabled = soilDataUsed(c);
-  s.visible = !longTerm(c);
+// Items of the Data menu that depend on one condition; the long-term layout
+// shows a submenu (Short-Term, Long-Term) in place of the single item.
+enum class Layout { Any, Single, Submenu };
+template <bool (*Condition)(const CommandContext&), Layout L = Layout::Any>
+void dataItem(const CommandContext& c, CommandState& s) {
+  s.enabled = Condition(c);
+  if (L != Layout::Any) s.visible = (L == Layout::Submenu) == longTerm(c);
 }
-void soilSubmenu(const CommandContext& c, CommandState& s) {
-  s.enabled = soilDataUsed(c);
-  s.visible = longTerm(c);
-}
-void pressureData(const CommandContext& c, CommandState& s) { s.enabled = userPressure(c); }
-void pressureSingle(const CommandContext& c, CommandState& s) {
-  s.enabled = userPressure(c);
-  s.visible = !longTerm(c);
-}
-void pressureSubmenu(const CommandContext& c, CommandState& s) {
-  s.enabled = userPressure(c);
-  s.visible = longTerm(c);
-}
+constexpr CommandRule soilData = dataItem<soilDataUsed>;
+constexpr CommandRule soilSingle = dataItem<soilDataUsed, Layout::Single>;
+constexpr CommandRule soilSubmenu = dataItem<soilDataUsed, Layout::Submenu>;
+constexpr CommandRule pressureData = dataItem<userPressure>;
+constexpr CommandRule pressureSingle = dataItem<userPressure, Layout::Single>;
+constexpr CommandRule pressureSubmenu = dataItem<userPressure, Layout::Submenu>;
 void longTermToggle(const CommandContext& c, CommandState& s) {
   s.checked = longTerm(c);
   s.enabled = !staged(c);

@@ -75,6 +75,11 @@ void shootMainWindow(ScreenShooter& shooter) {
     const QString example = shooter.exampleCopy(QStringLiteral("anchored_sand_clay_trapezoid_si"));
     window.commands().openFile(example.toStdString(), kLayoutCurrent, false);
     window.execute(Command::CompRun);
+    // The results in their windows beside the soil layers, side by side.
+    window.execute(Command::GraphDMS);
+    window.execute(Command::GraphPressure);
+    window.execute(Command::DataSoilLayers);
+    window.execute(Command::WinTile);
     shooter.save(&window, QStringLiteral("main-window-after-run"));
     shootMenu(shooter, window, window.menu(MainMenu::File), QStringLiteral("main-menu-file"));
     shootMenu(shooter, window, window.menu(MainMenu::Data), QStringLiteral("main-menu-data"));

@@ -28,6 +28,7 @@
 #include "frontend/project/text_editor_launch.h"
 #include "frontend/project/user_guide.h"
 #include "frontend/project/ui/about_box.h"
+#include "frontend/project/ui/mdi_child.h"
 #include "frontend/project/ui/program_settings.h"
 #include "frontend/project/ui/staged_dialog.h"
 #include "frontend/results/plot_data_loader.h"
@@ -337,14 +338,7 @@ void MainWindow::showHelpContents() {
 
 // -------------------------------------------------------------- the host
 
-QMdiSubWindow* MainWindow::addChildWindow(QWidget* child) {
-  child->setAttribute(Qt::WA_DeleteOnClose);
-  QMdiSubWindow* sub = mdi_->addSubWindow(child);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  child->show();
-  sub->show();
-  return sub;
-}
+QMdiSubWindow* MainWindow::addChildWindow(QWidget* child) { return addMdiChild(*mdi_, child); }
 
 void MainWindow::showTableEditor(GridTable& table) { tableEditors_->show(table); }
 void MainWindow::closeTableEditor(GridTable& table) { tableEditors_->close(table); }

@@ -168,6 +168,7 @@ TEST_F(AnalysisRunTest, EngineRunsInAPrivateFolderThatIsRemovedAfterwards) {
                                      ".mr5p\r\n" + stem + ".mr5r\r\n");
   EXPECT_EQ(host.noticeTexts(), std::vector<std::string>{kRunCompletedMessage});
   EXPECT_EQ(host.loadedPlots, std::vector<std::string>{besideData(".mr5p")});
+  EXPECT_EQ(host.loadReportsErrors, std::vector<bool>{true}) << "after a run a bad plot file is told";
   EXPECT_TRUE(commands.resultsLoaded());
   EXPECT_GE(host.childWindowCloses, 1);
   EXPECT_EQ(host.engineUnloads, 1);

@@ -51,6 +51,7 @@ class FakeCommandHost : public CommandHost {
   std::vector<std::string> questions;
   std::vector<std::string> saveTitles, saveStarts;
   std::vector<std::string> loadedPlots;
+  std::vector<bool> loadReportsErrors;  // per loading: whether a failure is told
   std::vector<EngineCall> engineCalls;
   std::vector<const GridTable*> closedEditors;
   int childWindowCloses = 0, tableEditorCloses = 0, reloads = 0, projectChanges = 0, recentChanges = 0;
@@ -87,8 +88,9 @@ class FakeCommandHost : public CommandHost {
   void closeTableEditor(GridTable& table) override { closedEditors.push_back(&table); }
   void closeTableEditors() override { ++tableEditorCloses; }
   void reloadChildWindows() override { ++reloads; }
-  bool loadResults(const std::string& plotFile, bool) override {
+  bool loadResults(const std::string& plotFile, bool reportErrors) override {
     loadedPlots.push_back(plotFile);
+    loadReportsErrors.push_back(reportErrors);
     return resultsLoad;
   }
   void projectChanged() override { ++projectChanges; }

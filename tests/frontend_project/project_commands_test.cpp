@@ -48,6 +48,7 @@ TEST_F(ProjectCommandsTest, OpeningAFileAnnouncesItAndLoadsItsResultsQuietly) {
   EXPECT_EQ(host.noticeTexts(),
             std::vector<std::string>{"Data file: Soldier_pile_silt_si.mr5d, has been read by MURENA 2015"});
   EXPECT_EQ(host.loadedPlots.size(), 1u);
+  EXPECT_EQ(host.loadReportsErrors, std::vector<bool>{false}) << "opening reads the results silently";
   EXPECT_TRUE(commands.resultsLoaded());
   EXPECT_EQ(fs::current_path(), folder.path());
   EXPECT_EQ(commands.recentFiles().entries(), std::vector<std::string>{file});

@@ -232,3 +232,27 @@ TEST_F(MainWindowTest, TextEditorGetsTheFileAsItsOnlyArgumentWhateverItsName) {
 
 }  // namespace
 }  // namespace murena::testing_support
+
+namespace murena::testing_support {
+namespace {
+
+// The stand-in engine writes a plot data file that ends half way, and refuses
+// files named "refuse...".
+TEST_F(MainWindowTest, UnreadableResultsAndARefusedRunAreReported) {
+  MainWindow& w = open();
+  w.setEngineLibrary(QStringLiteral(MURENA_BIN_DIR "/stub_engine.so"));
+  openWithDialog(example("cantilever_sand_english"));
+  messages.clear();
+  trigger(Command::CompRun);
+  EXPECT_EQ(messages, (std::vector<std::string>{kRunCompletedMessage, "An error occured in running the main program."}));
+  EXPECT_FALSE(w.resultsLoaded());
+  EXPECT_FALSE(enabled(Command::GraphDeflection));
+
+  openWithDialog(example("cantilever_sand_english", "refuse.mr5d"));
+  messages.clear();
+  trigger(Command::CompRun);
+  EXPECT_EQ(messages, std::vector<std::string>{inconsistentEngineMessage()});
+}
+
+}  // namespace
+}  // namespace murena::testing_support

@@ -101,24 +101,24 @@ void reportText(const CommandContext& c, CommandState& s) { s.enabled = c.report
 using D = TProgramData;
 using G = GraphAvailability;
 
-constexpr CommandSpec item(C id, M menu, const char* caption, CommandRule rule = nullptr,
+constexpr CommandEntry item(C id, M menu, const char* caption, CommandRule rule = nullptr,
                            const char* shortcut = "", bool checkable = false, int radio = 0) {
   return {id, menu, K::Item, caption, shortcut, kNoParent, checkable, radio, "", false, rule};
 }
-constexpr CommandSpec subItem(C id, M menu, C parent, const char* caption, CommandRule rule = nullptr,
+constexpr CommandEntry subItem(C id, M menu, C parent, const char* caption, CommandRule rule = nullptr,
                               bool checkable = false, int radio = 0) {
   return {id, menu, K::Item, caption, "", parent, checkable, radio, "", false, rule};
 }
-constexpr CommandSpec submenu(C id, M menu, const char* caption, CommandRule rule = nullptr) {
+constexpr CommandEntry submenu(C id, M menu, const char* caption, CommandRule rule = nullptr) {
   return {id, menu, K::Submenu, caption, "", kNoParent, false, 0, "", false, rule};
 }
-constexpr CommandSpec separator(C id, M menu, CommandRule rule = nullptr) {
+constexpr CommandEntry separator(C id, M menu, CommandRule rule = nullptr) {
   return {id, menu, K::Separator, "", "", kNoParent, false, 0, "", false, rule};
 }
-constexpr CommandSpec toggle(C id, const char* caption, CommandRule rule) {
+constexpr CommandEntry toggle(C id, const char* caption, CommandRule rule) {
   return {id, M::Options, K::Item, caption, "", kNoParent, true, 0, "", false, rule};
 }
-constexpr CommandSpec tool(C id, const char* hint, const char* icon, CommandRule rule = nullptr,
+constexpr CommandEntry tool(C id, const char* hint, const char* icon, CommandRule rule = nullptr,
                            bool gapBefore = false, bool checkable = false) {
   return {id, M::ToolBar, K::Tool, hint, "", kNoParent, checkable, 0, icon, gapBefore, rule};
 }
@@ -127,7 +127,7 @@ constexpr int kUnitsGroup = 1;
 constexpr int kPressureGroup = 2;
 constexpr int kStageGroup = 3;
 
-constexpr CommandSpec kTable[] = {
+constexpr CommandEntry kTable[] = {
     // File
     item(C::FileNew, M::File, "&New", nullptr, "Ctrl+N"),
     item(C::FileOpen, M::File, "&Open...", nullptr, "Ctrl+O"),
@@ -267,9 +267,9 @@ bool fileExists(const std::string& path) {
 
 }  // namespace
 
-std::span<const CommandSpec> commandTable() { return kTable; }
+std::span<const CommandEntry> commandTable() { return kTable; }
 
-const CommandSpec& commandSpec(Command id) { return kTable[static_cast<size_t>(id)]; }
+const CommandEntry& commandEntry(Command id) { return kTable[static_cast<size_t>(id)]; }
 
 CommandContext commandContext(const TProgramData& data, bool resultsLoaded, const GraphAvailability& graphs,
                               std::vector<std::string> recentMenuTexts) {
@@ -289,10 +289,10 @@ CommandContext commandContext(const TProgramData& data, bool resultsLoaded, cons
 
 std::vector<CommandState> commandStates(const CommandContext& context) {
   std::vector<CommandState> states(kCommandCount);
-  for (const CommandSpec& spec : kTable) {
-    CommandState& s = states[static_cast<size_t>(spec.id)];
-    s.caption = spec.caption;
-    if (spec.rule != nullptr) spec.rule(context, s);
+  for (const CommandEntry& entry : kTable) {
+    CommandState& s = states[static_cast<size_t>(entry.id)];
+    s.caption = entry.caption;
+    if (entry.rule != nullptr) entry.rule(context, s);
   }
   return states;
 }

@@ -66,10 +66,10 @@ enum class CommandKind : int {
 struct CommandState;
 struct CommandContext;
 // Sets the state of one command from the context (the state starts enabled,
-// unchecked, visible, with the spec's caption).
+// unchecked, visible, with the entry's caption).
 using CommandRule = void (*)(const CommandContext& context, CommandState& state);
 
-struct CommandSpec {
+struct CommandEntry {
   Command id;
   MainMenu menu;
   CommandKind kind;
@@ -84,8 +84,8 @@ struct CommandSpec {
 };
 
 // Every command in menu and tool bar order.
-std::span<const CommandSpec> commandTable();
-const CommandSpec& commandSpec(Command id);
+std::span<const CommandEntry> commandTable();
+const CommandEntry& commandEntry(Command id);
 
 struct CommandState {
   bool enabled = true;

@@ -42,18 +42,18 @@ struct Fixture {
 
 TEST(CommandStateTest, TableHoldsEveryCommandOnceWithTheCaptionsOfTheMenus) {
   std::set<int> seen;
-  for (const CommandSpec& s : commandTable()) EXPECT_TRUE(seen.insert(static_cast<int>(s.id)).second);
+  for (const CommandEntry& s : commandTable()) EXPECT_TRUE(seen.insert(static_cast<int>(s.id)).second);
   EXPECT_EQ(static_cast<int>(seen.size()), kCommandCount);
-  EXPECT_STREQ(commandSpec(C::OptTiebacks).caption, "Apply Tieback (Ground  Anchor)");
-  EXPECT_STREQ(commandSpec(C::OptPYModifiers).caption, "Apply External p-y &Modification Factors ");
-  EXPECT_STREQ(commandSpec(C::FileNew).shortcut, "Ctrl+N");
-  EXPECT_STREQ(commandSpec(C::FileExit).shortcut, "Ctrl+Q");
-  EXPECT_STREQ(commandSpec(C::ToolDMS).caption, "DMV Diagrams");
-  EXPECT_STREQ(commandSpec(stageToolCommand(4)).caption, "Stage Const. 4");
-  EXPECT_EQ(commandSpec(C::OptUnitsSI).parent, C::OptUnitsMenu);
-  EXPECT_EQ(commandSpec(C::OptUnitsSI).radioGroup, commandSpec(C::OptUnitsOther).radioGroup);
-  EXPECT_NE(commandSpec(C::OptUnitsSI).radioGroup, commandSpec(C::OptPressureUser).radioGroup);
-  for (const CommandSpec& s : commandTable())
+  EXPECT_STREQ(commandEntry(C::OptTiebacks).caption, "Apply Tieback (Ground  Anchor)");
+  EXPECT_STREQ(commandEntry(C::OptPYModifiers).caption, "Apply External p-y &Modification Factors ");
+  EXPECT_STREQ(commandEntry(C::FileNew).shortcut, "Ctrl+N");
+  EXPECT_STREQ(commandEntry(C::FileExit).shortcut, "Ctrl+Q");
+  EXPECT_STREQ(commandEntry(C::ToolDMS).caption, "DMV Diagrams");
+  EXPECT_STREQ(commandEntry(stageToolCommand(4)).caption, "Stage Const. 4");
+  EXPECT_EQ(commandEntry(C::OptUnitsSI).parent, C::OptUnitsMenu);
+  EXPECT_EQ(commandEntry(C::OptUnitsSI).radioGroup, commandEntry(C::OptUnitsOther).radioGroup);
+  EXPECT_NE(commandEntry(C::OptUnitsSI).radioGroup, commandEntry(C::OptPressureUser).radioGroup);
+  for (const CommandEntry& s : commandTable())
     if (s.kind == CommandKind::Tool) {
       EXPECT_STRNE(s.icon, "") << s.caption;
     }

@@ -100,43 +100,43 @@ void MainWindow::buildCommands() {
   toolBar_->setIconSize(QSize(24, 24));
 
   std::map<int, QActionGroup*> groups;
-  for (const CommandSpec& spec : commandTable()) {
-    const QString caption = QString::fromLatin1(spec.caption);
-    if (spec.kind == CommandKind::Tool) {
-      if (spec.separatorBefore) toolGaps_[spec.id] = toolBar_->addSeparator();
-      QAction* a = toolBar_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))),
+  for (const CommandEntry& entry : commandTable()) {
+    const QString caption = QString::fromLatin1(entry.caption);
+    if (entry.kind == CommandKind::Tool) {
+      if (entry.separatorBefore) toolGaps_[entry.id] = toolBar_->addSeparator();
+      QAction* a = toolBar_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.icon))),
                                        caption);
       a->setToolTip(caption);
       a->setStatusTip(caption);
-      a->setCheckable(spec.checkable);
-      actions_[spec.id] = a;
-      connect(a, &QAction::triggered, this, [this, id = spec.id] { execute(id); });
+      a->setCheckable(entry.checkable);
+      actions_[entry.id] = a;
+      connect(a, &QAction::triggered, this, [this, id = entry.id] { execute(id); });
       continue;
     }
-    QMenu* parent = spec.parent == Command::Count ? menus_[spec.menu] : submenus_.at(spec.parent);
-    if (spec.kind == CommandKind::Separator) {
-      actions_[spec.id] = parent->addSeparator();
+    QMenu* parent = entry.parent == Command::Count ? menus_[entry.menu] : submenus_.at(entry.parent);
+    if (entry.kind == CommandKind::Separator) {
+      actions_[entry.id] = parent->addSeparator();
       continue;
     }
-    if (spec.kind == CommandKind::Submenu) {
+    if (entry.kind == CommandKind::Submenu) {
       QMenu* sub = parent->addMenu(caption);
-      submenus_[spec.id] = sub;
-      actions_[spec.id] = sub->menuAction();
+      submenus_[entry.id] = sub;
+      actions_[entry.id] = sub->menuAction();
       continue;
     }
     QAction* a = parent->addAction(caption);
-    if (*spec.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    a->setCheckable(spec.checkable);
-    if (spec.radioGroup != 0) {
-      QActionGroup*& group = groups[spec.radioGroup];
+    if (*entry.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+    a->setCheckable(entry.checkable);
+    if (entry.radioGroup != 0) {
+      QActionGroup*& group = groups[entry.radioGroup];
       if (group == nullptr) {
         group = new QActionGroup(this);
         group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
       }
       group->addAction(a);
     }
-    actions_[spec.id] = a;
-    connect(a, &QAction::triggered, this, [this, id = spec.id] { execute(id); });
+    actions_[entry.id] = a;
+    connect(a, &QAction::triggered, this, [this, id = entry.id] { execute(id); });
   }
 
   // Menus are brought up to date as they open.
@@ -183,16 +183,16 @@ void MainWindow::refreshCommands() {
   const CommandContext context =
       commandContext(project_.data(), commands_.resultsFlag(), graphAvailability(), commands_.recentMenuTexts());
   const std::vector<CommandState> states = commandStates(context);
-  for (const CommandSpec& spec : commandTable()) {
-    QAction* a = action(spec.id);
+  for (const CommandEntry& entry : commandTable()) {
+    QAction* a = action(entry.id);
     if (a == nullptr) continue;
-    const CommandState& s = stateOf(states, spec.id);
+    const CommandState& s = stateOf(states, entry.id);
     a->setEnabled(s.enabled);
     a->setVisible(s.visible);
     if (a->isCheckable()) a->setChecked(s.checked);
-    if (spec.id >= Command::FileRecent1 && spec.id <= Command::FileRecent10) a->setText(menuTextOfPath(s.caption));
+    if (entry.id >= Command::FileRecent1 && entry.id <= Command::FileRecent10) a->setText(menuTextOfPath(s.caption));
     // A gap in the tool bar shows with the button after it.
-    if (const auto gap = toolGaps_.find(spec.id); gap != toolGaps_.end()) gap->second->setVisible(s.visible);
+    if (const auto gap = toolGaps_.find(entry.id); gap != toolGaps_.end()) gap->second->setVisible(s.visible);
   }
   for (auto& [which, m] : menus_) m->menuAction()->setVisible(mainMenuVisible(which, context));
 }

@@ -371,11 +371,13 @@ std::string readProjectText(std::string_view text, TProgramData& data, TProjectT
   return message;
 }
 
+std::string cannotOpenFileMessage(const std::string& path) { return "Cannot open file \"" + path + "\""; }
+
 std::string readProjectFile(const std::string& path, TProgramData& data, TProjectTables& tables, int layout) {
   std::string text;
   if (!readWholeFile(path, text)) {
     tables.fillToMinimumRows();
-    return "Cannot open file \"" + path + "\"";
+    return cannotOpenFileMessage(path);
   }
   return readProjectText(text, data, tables, layout);
 }

@@ -34,6 +34,9 @@ int layoutForExtension(const std::string& path);
 // Item m" + line break + what was expected), else an empty text.
 std::string readProjectText(std::string_view text, TProgramData& data, TProjectTables& tables, int layout);
 
+// The message for a data file that cannot be opened.
+std::string cannotOpenFileMessage(const std::string& path);
+
 // Reads a file; a file that cannot be opened gives its message.
 std::string readProjectFile(const std::string& path, TProgramData& data, TProjectTables& tables, int layout);
 

@@ -138,10 +138,14 @@ void TProject::setUnitSystem(int system) {
   modified_ = true;
 }
 
-std::string TProject::windowCaption() const {
-  std::string name = fs::path(data_->FileName).filename().string();
+std::string projectDisplayName(const std::string& path) {
+  std::string name = fs::path(path).filename().string();
   if (!name.empty()) name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-  return std::string("MURENA ") + layout::kVersionText + " - " + name;
+  return name;
+}
+
+std::string TProject::windowCaption() const {
+  return std::string("MURENA ") + layout::kVersionText + " - " + projectDisplayName(data_->FileName);
 }
 
 // ------------------------------------------------------------------ stages

@@ -16,6 +16,10 @@
 
 namespace murena {
 
+// The name of a data file as captions and messages show it: without its
+// folder, first letter upper-cased.
+std::string projectDisplayName(const std::string& path);
+
 class TProject {
  public:
   // Starts with a new project.

@@ -18,12 +18,14 @@ namespace {
 
 // The curves are held in vectors sized from the file, so no count can overrun
 // a store; a count larger than the file could hold is refused instead of
-// allocating for it.
+// allocating for it, and so is a file whose curves, evened out to the
+// longest, would hold far more points than the file has numbers.
 class PlotReader {
  public:
   PlotReader(std::string_view text, TResultGraphs& g, TProgramData& project, const GridTable& soil)
       : reader_(TWordReader::fromText(text)),
         maxCount_(static_cast<int>(std::min<size_t>(text.size() / 2 + 1, 50'000'000))),
+        maxEvenedPoints_(2 * text.size() + 65536),
         g_(g),
         project_(project),
         soil_(soil) {}
@@ -33,9 +35,15 @@ class PlotReader {
  private:
   int count() {
     const int n = reader_.nextInteger();
-    if (n > maxCount_) throw WordReaderError("This file either invalid or incomplete.");
+    if (n > maxCount_) refuse();
     return std::max(n, 0);
   }
+  // Curves of equal length: `curves` times `points` must stay in proportion
+  // to the file.
+  void checkEvenedOut(size_t curves, size_t points) const {
+    if (curves != 0 && points > maxEvenedPoints_ / curves) refuse();
+  }
+  [[noreturn]] static void refuse() { throw WordReaderError("This file either invalid or incomplete."); }
   std::array<TCurveList*, 4> resultLists() {
     return {&g_.pltDef.Curves, &g_.pltMom.Curves, &g_.pltShear.Curves, &g_.pltSoil.Curves};
   }
@@ -50,6 +58,7 @@ class PlotReader {
 
   TWordReader reader_;
   int maxCount_;
+  size_t maxEvenedPoints_;
   TResultGraphs& g_;
   TProgramData& project_;
   const GridTable& soil_;
@@ -103,7 +112,6 @@ void PlotReader::readEarthPressure(int set, bool combined) {
 void PlotReader::readPYCurves(bool evenOutCurves) {
   TCurveList& curves = g_.pltPY.Curves;
   const int m = count();
-  curves.clear();
   TGraphPlot::SetCurveCount(curves, m);
   size_t longest = 0;
   for (TLine& curve : curves) {
@@ -116,7 +124,9 @@ void PlotReader::readPYCurves(bool evenOutCurves) {
     }
     longest = std::max(longest, curve.Points.size());
   }
-  if (evenOutCurves) evenOut(curves, longest);
+  if (!evenOutCurves) return;
+  checkEvenedOut(curves.size(), longest);
+  evenOut(curves, longest);
 }
 
 // Reads the result record into set `set`; returns its row count.
@@ -227,9 +237,9 @@ void PlotReader::read() {
     for (TLine& curve : graph->Curves)
       if (isSetName(curve.Name)) curve.Name.clear();
   project_.EarthPressurePointCount = 0;
-  g_.pltLD.Curves.clear();
+  // Curves already there keep what the user set in their windows (names,
+  // hidden curves).
   TGraphPlot::SetCurveCount(g_.pltLD.Curves, 1);
-  g_.PltCombine.Curves.clear();
   TGraphPlot::SetCurveCount(g_.PltCombine.Curves, 3);
   g_.PltCombine.Curves[0].Name = "Total Earth Pressure";
   g_.PltCombine.Curves[1].Name = "from Soils ";
@@ -243,24 +253,27 @@ void PlotReader::read() {
   setResultCurveCount(std::max(sets, 0));
   g_.pltDMS.ShowThree = true;
   size_t largestRows = static_cast<size_t>(readResults(0));
+  checkEvenedOut(static_cast<size_t>(resultSets), largestRows);
   setResultCurveCount(resultSets);
   if (!g_.pltDMS.Curves.empty() && !g_.pltDMS.Curves.front().Points.empty()) buildLayerMarks();
 
   // Blocks 1 to R-1: the count read in block 0 decides how many follow.
   const int blocks = resultSets;
   for (int k = 1; k < blocks; ++k) {
+    checkEvenedOut(static_cast<size_t>(std::max(resultSets, k + 1)),
+                   static_cast<size_t>(TGraphPlot::PointCount(g_.pltLD.Curves)));
     TGraphPlot::SetCurveCount(g_.pltLD.Curves, std::max(resultSets, k + 1));
     readEarthPressure(k, false);
     readPYCurves(false);
     resultSets = std::max(resultSets, reader_.nextInteger());
+    checkEvenedOut(static_cast<size_t>(resultSets), largestRows);
     setResultCurveCount(resultSets);
     for (TGraphPlot* graph : {&g_.pltDef, &g_.pltMom, &g_.pltShear, &g_.pltSoil, &g_.pltDMS}) {
+      graph->Curves[0].Name = "Stage: 1";
+      graph->Curves[static_cast<size_t>(k)].Name = "Stage: " + std::to_string(k + 1);
       if (project_.LongTermAnalysis) {
         graph->Curves[0].Name = "Short-Term";
         graph->Curves[1].Name = "Long-Term";
-      } else {
-        graph->Curves[0].Name = "Stage: 1";
-        graph->Curves[static_cast<size_t>(k)].Name = "Stage: " + std::to_string(k + 1);
       }
     }
     largestRows = std::max(largestRows, static_cast<size_t>(readResults(k)));
@@ -269,6 +282,8 @@ void PlotReader::read() {
   // Curves of unequal length end on their own last point.
   TGraphPlot::SetCurveCount(g_.pltLD.Curves, resultSets);
   if (resultSets > 1) {
+    checkEvenedOut(static_cast<size_t>(resultSets), static_cast<size_t>(project_.EarthPressurePointCount));
+    checkEvenedOut(static_cast<size_t>(resultSets), largestRows);
     evenOut(g_.pltLD.Curves, static_cast<size_t>(project_.EarthPressurePointCount));
     for (TCurveList* list : resultLists()) evenOut(*list, largestRows);
     for (TCurveList* list : dmsLists()) evenOut(*list, largestRows);

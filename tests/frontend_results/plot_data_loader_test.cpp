@@ -200,6 +200,37 @@ TEST_F(PlotLoaderTest, MoreEarthPressurePointsAndCurvesThanTheOldStoresHold) {
   EXPECT_EQ(graphs.pltPY.Curves.size(), 60u);
 }
 
+TEST_F(PlotLoaderTest, ReloadingKeepsWhatTheUserSetOnCurvesThatStay) {
+  ASSERT_TRUE(load(plotText({resultBlock(1, 4)}, 2)).ok);
+  graphs.pltLD.Curves[0].Visible = false;
+  graphs.PltCombine.Curves[2].Active = false;
+  graphs.pltDef.Curves[0].Name = "Trial";
+  ASSERT_TRUE(load(plotText({resultBlock(1, 5)}, 2)).ok);
+  EXPECT_FALSE(graphs.pltLD.Curves[0].Visible);
+  EXPECT_FALSE(graphs.PltCombine.Curves[2].Active);
+  EXPECT_EQ(graphs.pltDef.Curves[0].Name, "Trial");
+  EXPECT_EQ(graphs.pltDef.Curves[0].Points.size(), 5u);
+}
+
+TEST_F(PlotLoaderTest, LongTermNamesLeaveLaterSetsTheirStageNames) {
+  data.LongTermAnalysis = true;
+  ASSERT_TRUE(load(plotText({resultBlock(3, 3), resultBlock(3, 3), resultBlock(3, 3)}, 2)).ok);
+  EXPECT_EQ(names(graphs.pltShear), (std::vector<std::string>{"Short-Term", "Long-Term", "Stage: 3"}));
+}
+
+// Counts that would make the evened-out curves far larger than the file.
+TEST_F(PlotLoaderTest, CurveCountsThatWouldExplodeWhenEvenedOutAreRefused) {
+  // A later block announcing fifty thousand result sets.
+  Block first = resultBlock(2, 200), second = resultBlock(50000, 200);
+  EXPECT_FALSE(load(plotText({first, second}, 2)).ok);
+
+  Block curves = resultBlock(1, 3);
+  std::vector<std::pair<double, double>> longCurve(30000, {0, 0});
+  curves.curves.push_back({1, longCurve});
+  for (int c = 0; c < 3000; ++c) curves.curves.push_back({double(c), {{0, 0}}});
+  EXPECT_FALSE(load(plotText({curves}, 2)).ok);
+}
+
 TEST_F(PlotLoaderTest, EveryStoredExampleResultLoads) {
   for (const char* name : {"cantilever_sand_english", "anchored_user_curves_si", "soldier_pile_silt_si",
                            "anchored_soft_over_stiff_clay_english"}) {

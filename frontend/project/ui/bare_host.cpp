@@ -6,6 +6,7 @@
 #include "frontend/entry/ui/data_dialogs.h"
 #include "frontend/entry/ui/table_editors.h"
 #include "frontend/project/data_file_reader.h"
+#include "frontend/project/ui/mdi_child.h"
 #include "frontend/results/plot_data_loader.h"
 #include "frontend/results/ui/plot_windows.h"
 #include "frontend/views/ui/model_views.h"
@@ -35,14 +36,7 @@ std::string BareHost::openProject(const std::string& path) {
   return message;
 }
 
-QMdiSubWindow* BareHost::addChildWindow(QWidget* child) {
-  child->setAttribute(Qt::WA_DeleteOnClose);
-  QMdiSubWindow* sub = addSubWindow(child);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  child->show();
-  sub->show();
-  return sub;
-}
+QMdiSubWindow* BareHost::addChildWindow(QWidget* child) { return addMdiChild(*this, child); }
 
 void BareHost::showTableEditor(GridTable& table) { tableEditors_->show(table); }
 void BareHost::closeTableEditor(GridTable& table) { tableEditors_->close(table); }

@@ -2,6 +2,7 @@
 
 #include "common/soil_types.h"
 #include "frontend/entry/general_format.h"
+#include "frontend/project/soil_rows_check.h"
 
 namespace murena {
 
@@ -20,12 +21,18 @@ std::string nodeMessage(const char* which, int node, int row, int nodeCount) {
 
 using RunCheck = std::string (*)(const TProgramData&, const TProjectTables&);
 
+// The soil layers are read by the engine only when it generates the earth
+// pressure or the p-y curves from them (the codes of the file just saved).
+std::string checkSoilLayerOrder(const TProgramData& data, const TProjectTables& tables) {
+  const bool soilInUse = data.EarthPressureCode >= 2 || data.PYCurveCode == 2;
+  return soilInUse ? soilRowsMessage(data, tables) : std::string();
+}
+
 // The checks before a run, in order.
 constexpr RunCheck kRunChecks[] = {
     checkWallStiffnessNodes,
     checkBackfillSlope,
-    // Soil layer order: the check of soil rows (a layer not deeper than the
-    // one above it) is called from here.
+    checkSoilLayerOrder,
 };
 
 }  // namespace

@@ -134,6 +134,26 @@ TEST(RunChecksTest, MessagesOfTheChecks) {
   }
 }
 
+// A soil row that does not go deeper, followed by a deeper one, stops the run
+// with the engine's wording, but only while the engine reads the soil layers.
+TEST(RunChecksTest, SoilRowsOutOfOrder) {
+  TProjectTables tables;
+  TProject project(tables);
+  project.data().NodeCount = 60;
+  tables.PileSect.setInteger(col::kSectTo, 0, 60);
+  tables.NewSoil.setRowCount(3);
+  testing_support::setLayer(tables.NewSoil, 0, kSand, 20);
+  testing_support::setLayer(tables.NewSoil, 1, kSand, 20);
+  testing_support::setLayer(tables.NewSoil, 2, kSand, 40);
+  project.data().EarthPressureCode = 2;
+  EXPECT_EQ(checkBeforeRun(project.data(), tables),
+            "SOIL LAYER 2 DOES NOT GO DEEPER THAN THE LAYER ABOVE (DEPTH AT BOTTOM 20.00 FT), BUT A DEEPER LAYER "
+            "FOLLOWS");
+  project.data().EarthPressureCode = 1;
+  project.data().PYCurveCode = 1;
+  EXPECT_EQ(checkBeforeRun(project.data(), tables), "");
+}
+
 TEST_F(AnalysisRunTest, SlopeCheckStopsTheRunWithAWarning) {
   openExample();
   project.data().BackfillSlope = 35;

@@ -53,10 +53,12 @@ void DataDialogs::show(DataDialog which) {
   }
   ui::DataDialogWindow* window = createDialog(which, host_);
   if (window == nullptr) return;
-  window->loadFromProject();
   dialogs_[which] = window;
+  // Adding the window deactivates the one in front, which writes its values
+  // back; the new dialog reads the project after that.
   QMdiSubWindow* sub = host_.addChildWindow(window);
   window->attach(sub);
+  window->loadFromProject();
   ui::bringToFront(window);
 }
 

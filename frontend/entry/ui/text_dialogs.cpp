@@ -44,6 +44,9 @@ TitleDialog::TitleDialog(MainWindowHost& host, QWidget* parent)
 void TitleDialog::loadFromProject() { title_->setText(QString::fromStdString(project().data().Title)); }
 
 void TitleDialog::writeBack() {
+  // A longer title read from a file is shown cut to 80 characters; it is
+  // kept whole unless the user edits it.
+  if (!title_->isModified()) return;
   const std::string text = singleLine(title_->text()).left(kMaxTitleLength).toStdString();
   if (text == project().data().Title) return;
   project().data().Title = text;

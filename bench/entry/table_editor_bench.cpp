@@ -17,6 +17,25 @@ void settle() {
   for (int i = 0; i < 2; ++i) QApplication::processEvents();
 }
 
+// A shown host area with a new project.
+struct ShownHost {
+  ShownHost() {
+    host.resize(1200, 900);
+    host.show();
+    settle();
+  }
+  BareHost host;
+};
+
+// Fills two real columns of a table with `rows` rows along straight lines.
+void fillLines(GridTable& table, int rows, double x0, double dx, double y0, double dy) {
+  table.setRowCount(rows);
+  for (int r = 0; r < rows; ++r) {
+    table.setReal(0, r, x0 + r * dx);
+    table.setReal(1, r, y0 + r * dy);
+  }
+}
+
 // Opens the table's editor, lets it lay out and paint, and closes it again
 // (the closing is not timed).
 void openEditor(benchmark::State& state, BareHost& host, GridTable& table) {
@@ -38,38 +57,24 @@ void openEditor(benchmark::State& state, BareHost& host, GridTable& table) {
 }
 
 void BM_OpenTableEditor300Rows(benchmark::State& state) {
-  BareHost host;
-  host.resize(1200, 900);
-  host.show();
-  settle();
-  GridTable& table = host.project().tables().LongDist;
-  table.setRowCount(300);
-  for (int r = 0; r < 300; ++r) {
-    table.setReal(0, r, r * 0.5);
-    table.setReal(1, r, 100.0 + r * 1.25);
-  }
-  openEditor(state, host, table);
+  ShownHost shown;
+  GridTable& table = shown.host.project().tables().LongDist;
+  fillLines(table, 300, 0, 0.5, 100, 1.25);
+  openEditor(state, shown.host, table);
 }
 BENCHMARK(BM_OpenTableEditor300Rows)->Unit(benchmark::kMillisecond);
 
 void BM_OpenChartEditor100Rows(benchmark::State& state) {
-  BareHost host;
-  host.resize(1200, 900);
-  host.show();
-  settle();
-  GridTable& sets = host.project().tables().MEICurves2;
+  ShownHost shown;
+  GridTable& sets = shown.host.project().tables().MEICurves2;
   sets.setRowCount(1);
   GridTable* rows = sets.subTable(2, 0);
   if (rows == nullptr) {
     state.SkipWithError("no moment-EI table");
     return;
   }
-  rows->setRowCount(100);
-  for (int r = 0; r < 100; ++r) {
-    rows->setReal(0, r, r * 100.0);
-    rows->setReal(1, r, 150000.0 - r * 900.0);
-  }
-  openEditor(state, host, *rows);
+  fillLines(*rows, 100, 0, 100, 150000, -900);
+  openEditor(state, shown.host, *rows);
 }
 BENCHMARK(BM_OpenChartEditor100Rows)->Unit(benchmark::kMillisecond);
 

@@ -21,11 +21,23 @@ QWidget* frameOf(QWidget* widget) {
   return sub != nullptr ? sub : widget;
 }
 
-void shootDialogs(ScreenShooter& shooter) {
-  BareHost host;
+// A shown host area with a copy of an example open.
+void openExample(BareHost& host, ScreenShooter& shooter, const char* example) {
   host.resize(1500, 1100);
   host.show();
-  host.openProject(shooter.exampleCopy(QStringLiteral("anchored_soft_over_stiff_clay_english")).toStdString());
+  host.openProject(shooter.exampleCopy(QString::fromLatin1(example)).toStdString());
+}
+
+// Opens a table's editor, saves its picture and closes it.
+void shootEditor(BareHost& host, ScreenShooter& shooter, GridTable& table, const char* name) {
+  host.showTableEditor(table);
+  shooter.save(frameOf(host.tableEditors().editorOf(table)), QString::fromLatin1(name));
+  host.tableEditors().closeAll();
+}
+
+void shootDialogs(ScreenShooter& shooter) {
+  BareHost host;
+  openExample(host, shooter, "anchored_soft_over_stiff_clay_english");
   host.project().data().ApplyConcentratedLoads = true;
   host.setTextEditorPath(QStringLiteral("/usr/bin/gedit"));
   const struct {
@@ -52,9 +64,7 @@ void shootDialogs(ScreenShooter& shooter) {
 
 void shootTables(ScreenShooter& shooter) {
   BareHost host;
-  host.resize(1500, 1100);
-  host.show();
-  host.openProject(shooter.exampleCopy(QStringLiteral("anchored_soft_over_stiff_clay_english")).toStdString());
+  openExample(host, shooter, "anchored_soft_over_stiff_clay_english");
   TProjectTables& tables = host.project().tables();
 
   // Soil layers with the parameter table of layer 2 opened from its button,
@@ -85,26 +95,16 @@ void shootTables(ScreenShooter& shooter) {
       {&tables.SoilStrength, "table_springs"},
       {&tables.TiebackTable1, "table_tiebacks"},
   };
-  for (const auto& e : editors) {
-    host.showTableEditor(*e.table);
-    shooter.save(frameOf(host.tableEditors().editorOf(*e.table)), QString::fromLatin1(e.name));
-    host.tableEditors().closeAll();
-  }
+  for (const auto& e : editors) shootEditor(host, shooter, *e.table, e.name);
 }
 
 void shootCurves(ScreenShooter& shooter) {
   BareHost host;
-  host.resize(1500, 1100);
-  host.show();
-  host.openProject(shooter.exampleCopy(QStringLiteral("anchored_user_curves_si")).toStdString());
+  openExample(host, shooter, "anchored_user_curves_si");
   TProjectTables& tables = host.project().tables();
-  host.showTableEditor(tables.PYCurves2);
-  shooter.save(frameOf(host.tableEditors().editorOf(tables.PYCurves2)), QStringLiteral("table_py_curve_sets"));
-  if (GridTable* curve = tables.PYCurves2.subTable(col::kSetCurve, 0)) {
-    host.showTableEditor(*curve);
-    shooter.save(frameOf(host.tableEditors().editorOf(*curve)), QStringLiteral("chart_py_curve"));
-  }
-  host.tableEditors().closeAll();
+  shootEditor(host, shooter, tables.PYCurves2, "table_py_curve_sets");
+  if (GridTable* curve = tables.PYCurves2.subTable(col::kSetCurve, 0))
+    shootEditor(host, shooter, *curve, "chart_py_curve");
 
   tables.MEICurves2.setRowCount(1);
   if (GridTable* rows = tables.MEICurves2.subTable(col::kEIData, 0)) {
@@ -115,10 +115,8 @@ void shootCurves(ScreenShooter& shooter) {
       rows->setReal(col::kEIMoment, r, moments[r]);
       rows->setReal(col::kEIStiffness, r, stiffness[r]);
     }
-    host.showTableEditor(*rows);
-    shooter.save(frameOf(host.tableEditors().editorOf(*rows)), QStringLiteral("chart_moment_ei"));
+    shootEditor(host, shooter, *rows, "chart_moment_ei");
   }
-  host.tableEditors().closeAll();
 }
 
 }  // namespace

@@ -81,6 +81,14 @@ TEST_F(DataDialogsTest, EnglishFieldsShowFeetAndPoundsPerSquareFoot) {
   EXPECT_EQ(host->dataDialogs().dialog(DataDialog::WallProperties)->findChild<TDataEdit*>("FreeHeight")->text(),
             QStringLiteral("20"));
   EXPECT_TRUE(messages().isEmpty());
+
+  // The data file carries the held value: 1 (lbs/in^2) as the uniform load.
+  project().save();
+  std::ifstream file(project().data().FileName);
+  std::string line;
+  bool found = false;
+  while (std::getline(file, line)) found = found || line.rfind("1\t0\t0\t0\t0\t0", 0) == 0;
+  EXPECT_TRUE(found);
 }
 
 TEST_F(DataDialogsTest, LookingAtADialogChangesNothing) {

@@ -43,7 +43,7 @@ class DataDialogs : public QObject {
   // replaced; call commitAll() first to keep the entries).
   void closeAll();
   // Re-reads every open dialog from the project (after a unit switch or a
-  // stage switch), labels included.
+  // stage switch), labels included; commitAll() first keeps typed entries.
   void reactivateAll();
 
   // The window caption of a dialog ("Wall Properties").

@@ -524,6 +524,7 @@ GridTable::GridTable(TableRegistry& registry, GridTable* owner) : registry_(&reg
 }
 
 GridTable::~GridTable() {
+  if (editorLink_ != nullptr) editorLink_->tableDestroyed(*this);
   columns_.clear();  // sub-tables leave the registry first
   if (registry_ != nullptr) registry_->remove(this);
 }
@@ -734,6 +735,17 @@ bool GridTable::deleteRowGroup(int currentRow) {
   if (rowCount_ < minRows_) setRowCount(minRows_);
   modified_ = true;
   return true;
+}
+
+GridCell GridTable::cellAfterEnter(GridCell from) const {
+  std::vector<int> shown;
+  for (int c = 0; c < columnCount(); ++c)
+    if (columns_[static_cast<size_t>(c)]->visible()) shown.push_back(c);
+  if (rowCount_ == 0 || shown.empty()) return from;
+  if (from.row + 1 < rowCount_ && from.row >= 0) return {from.column, from.row + 1};
+  const auto at = std::find(shown.begin(), shown.end(), from.column);
+  if (at == shown.end() || at + 1 == shown.end()) return {shown.front(), 0};
+  return {*(at + 1), 0};
 }
 
 void GridTable::optionChanged(const TColumn& column, int row) {

@@ -37,6 +37,23 @@ namespace murena {
 
 class GridTable;
 struct ChartSettings;
+
+// The open editor window of a table.  A table tells it when it is destroyed
+// (its row deleted, its owner's option changed, the tables reset for another
+// project), so that the window closes instead of showing a table that no
+// longer exists.
+class TableEditorLink {
+ public:
+  virtual ~TableEditorLink() = default;
+  virtual void tableDestroyed(GridTable& table) = 0;
+};
+
+// A cell of a table: (column, row), both 0-based.
+struct GridCell {
+  int column = 0;
+  int row = 0;
+  bool operator==(const GridCell&) const = default;
+};
 class ValueReader;
 class ValueWriter;
 
@@ -464,6 +481,17 @@ class GridTable {
   bool insertRowGroup(int currentRow);
   bool deleteRowGroup(int currentRow);
 
+  // Where Enter leads in the editor: the next row; from the last row the
+  // first row of the next visible column; from the last visible column the
+  // first row of the first visible column.  The cell itself when the table
+  // has no rows or no visible column.
+  GridCell cellAfterEnter(GridCell from) const;
+
+  // The editor window linked to the table (null when none); told when the
+  // table is destroyed.
+  TableEditorLink* editorLink() const { return editorLink_; }
+  void setEditorLink(TableEditorLink* link) { editorLink_ = link; }
+
   // Chart settings (chart tables only; null for plain tables).
   virtual ChartSettings* chartSettings() { return nullptr; }
   virtual const ChartSettings* chartSettings() const { return nullptr; }
@@ -501,6 +529,7 @@ class GridTable {
   int rowNumber_ = 0;
   bool modified_ = false;
   bool editorOpen_ = false;
+  TableEditorLink* editorLink_ = nullptr;
 };
 
 // A table of the plain family.

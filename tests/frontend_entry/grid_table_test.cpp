@@ -338,3 +338,51 @@ TEST(TableRegistry, IdentifiersAreUniqueAndSwap) {
 
 }  // namespace
 }  // namespace murena
+
+namespace murena {
+namespace {
+
+TEST(GridTableEditor, EnterLeadsDownThenToTheNextVisibleColumn) {
+  TGridTableRegistry registry;
+  TGridTable table(registry);
+  table.addColumn(testing::realColumn({"a"}, ""));
+  table.addColumn(testing::realColumn({"hidden"}, ""));
+  table.addColumn(testing::realColumn({"c"}, ""));
+  table.column(1).setVisible(false);
+  table.setRowCount(3);
+  const struct {
+    GridCell from, to;
+  } cases[] = {
+      {{0, 0}, {0, 1}}, {{0, 2}, {2, 0}}, {{2, 1}, {2, 2}}, {{2, 2}, {0, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(table.cellAfterEnter(c.from), c.to) << c.from.column << "," << c.from.row;
+  table.setRowCount(0);
+  EXPECT_EQ(table.cellAfterEnter({2, 0}), (GridCell{2, 0}));
+}
+
+// An editor window linked to a table hears of its destruction.
+struct RecordingLink : TableEditorLink {
+  void tableDestroyed(GridTable& table) override { gone.push_back(&table); }
+  std::vector<const GridTable*> gone;
+};
+
+TEST(GridTableEditor, ReplacedSubTableTellsItsEditor) {
+  TGridTableRegistry registry;
+  testing::SoilTables<TGridTable, TGridTableRegistry> soil(registry);
+  soil.layers.setRowCount(1);
+  GridTable* clay = soil.layers.subTable(2, 0);
+  ASSERT_NE(clay, nullptr);
+  RecordingLink link;
+  clay->setEditorLink(&link);
+  soil.layers.setInteger(0, 0, 2);  // clay becomes sand: the clay table goes
+  ASSERT_EQ(link.gone.size(), 1u);
+  EXPECT_EQ(link.gone.front(), clay);
+  GridTable* sand = soil.layers.subTable(2, 0);
+  sand->setEditorLink(&link);
+  sand->setEditorLink(nullptr);
+  soil.layers.deleteRow(0);
+  EXPECT_EQ(link.gone.size(), 1u);  // unlinked: not told
+}
+
+}  // namespace
+}  // namespace murena

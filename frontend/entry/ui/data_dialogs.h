@@ -2,6 +2,10 @@
 // The data dialogs: small child windows of the main window that edit the
 // project's scalar inputs and lead to its tables.  Each is created on first
 // use and re-shown afterwards; closing destroys it.
+//
+// A dialog shows the project's values when it is activated and writes them
+// back when it is deactivated or closed; an invalid entry in its focused
+// field keeps the focus in the dialog instead.
 #include <QObject>
 #include <QPointer>
 #include <map>
@@ -35,10 +39,15 @@ class DataDialogs : public QObject {
   // Writes every open dialog back to the project (before a save or a run);
   // false when a field holds an invalid entry (its dialog keeps the focus).
   bool commitAll();
+  // Closes every dialog without writing it back (the project is about to be
+  // replaced; call commitAll() first to keep the entries).
   void closeAll();
   // Re-reads every open dialog from the project (after a unit switch or a
-  // stage switch), labels included.
+  // stage switch), labels included; commitAll() first keeps typed entries.
   void reactivateAll();
+
+  // The window caption of a dialog ("Wall Properties").
+  static QString caption(DataDialog which);
 
  private:
   MainWindowHost& host_;

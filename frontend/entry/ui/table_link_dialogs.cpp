@@ -1,0 +1,81 @@
+#include "frontend/entry/ui/table_link_dialogs.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "frontend/entry/ui/data_dialogs.h"
+#include "frontend/entry/ui/svg_picture.h"
+#include "frontend/project/project.h"
+#include "frontend/project/ui/main_window_host.h"
+
+namespace murena::ui {
+
+TableLinkDialog::TableLinkDialog(MainWindowHost& host, TableLinkDialogSpec spec, QWidget* parent)
+    : DataDialogWindow(host, spec.caption, parent), spec_(std::move(spec)) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(new SvgPicture(spec_.picture, this));
+
+  auto* controls = new QVBoxLayout;
+  controls->addStretch(1);
+  if (!spec_.checkCaption.isEmpty()) {
+    check_ = new QCheckBox(spec_.checkCaption, this);
+    check_->setObjectName(QStringLiteral("OptionBox"));
+    controls->addWidget(check_);
+    connect(check_, &QCheckBox::toggled, this, &TableLinkDialog::optionToggled);
+  }
+  button_ = new QPushButton(spec_.buttonCaption, this);
+  button_->setObjectName(QStringLiteral("TableButton"));
+  controls->addWidget(button_);
+  controls->addStretch(1);
+  layout->addLayout(controls);
+  connect(button_, &QPushButton::clicked, this, [this] { this->host().showTableEditor(spec_.table(project())); });
+}
+
+void TableLinkDialog::loadFromProject() {
+  if (check_ == nullptr) return;
+  check_->setChecked(project().data().*spec_.option);
+  button_->setEnabled(check_->isChecked());
+}
+
+void TableLinkDialog::optionToggled(bool on) {
+  button_->setEnabled(on);
+  // Switched off: the table's editor goes; its rows stay until the next save.
+  if (!on) host().closeTableEditor(spec_.table(project()));
+}
+
+void TableLinkDialog::writeBack() {
+  if (check_ == nullptr) return;
+  bool& option = project().data().*spec_.option;
+  if (option == check_->isChecked()) return;
+  option = check_->isChecked();
+  edited();
+}
+
+TableLinkDialogSpec concentratedLoadsDialogSpec() {
+  return {DataDialogs::caption(DataDialog::ConcentratedLoads), QStringLiteral(":/entry/pictures/concentrated_loads.svg"),
+          QStringLiteral("Apply &Concentrated Loads"), &TProgramData::ApplyConcentratedLoads,
+          QStringLiteral("&Edit Concentrated Loads"), [](TProject& p) -> GridTable& { return p.tables().BoundCond; }};
+}
+
+TableLinkDialogSpec springsDialogSpec() {
+  return {DataDialogs::caption(DataDialog::Springs), QStringLiteral(":/entry/pictures/springs.svg"),
+          QStringLiteral("&Lateral and Rotational Springs"), &TProgramData::ApplySprings,
+          QStringLiteral("&Edit Spring Stiffness"), [](TProject& p) -> GridTable& { return p.tables().SoilStrength; }};
+}
+
+TableLinkDialogSpec tiebackDialogSpec() {
+  return {DataDialogs::caption(DataDialog::Tieback), QStringLiteral(":/entry/pictures/tieback.svg"), QString(),
+          nullptr, QStringLiteral("&Enter Tieback data"),
+          [](TProject& p) -> GridTable& { return p.tables().TiebackTable1; }};
+}
+
+TableLinkDialogSpec surchargeDialogSpec() {
+  return {DataDialogs::caption(DataDialog::Surcharge), QStringLiteral(":/entry/pictures/surcharge.svg"), QString(),
+          nullptr, QStringLiteral("&Edit Surcharge Loads"),
+          [](TProject& p) -> GridTable& { return p.tables().SurchargeTable; }};
+}
+
+}  // namespace murena::ui

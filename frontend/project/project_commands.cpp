@@ -239,7 +239,7 @@ void TProjectCommands::toggleOption(Command option) {
 }
 
 void TProjectCommands::setUnitSystem(int system) {
-  if (system == project_.data().UnitSystem) return;
+  if (system == project_.data().UnitSystem || !host_.commitEdits()) return;
   project_.setUnitSystem(system);
   host_.reloadChildWindows();
   host_.projectChanged();

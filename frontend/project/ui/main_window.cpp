@@ -409,7 +409,9 @@ void MainWindow::setWaitCursor(bool on) {
     QApplication::restoreOverrideCursor();
 }
 
-bool MainWindow::commitEdits() { return dataDialogs_->commitAll(); }
+// Typed entries of open dialogs and table editors reach the project before
+// it is saved, run, switched or replaced.
+bool MainWindow::commitEdits() { return dataDialogs_->commitAll() && tableEditors_->commitAll(); }
 
 void MainWindow::closeChildWindows() {
   dataDialogs_->closeAll();

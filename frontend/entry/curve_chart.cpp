@@ -19,6 +19,21 @@ std::string firstCaptionLine(const GridTable& table, int column) {
   return c.captionLineCount() > 0 ? c.captionLines().front() : std::string();
 }
 
+// An axis title: the column's whole caption with its units, as the grid's
+// header shows it on several lines ("Lateral Deflection, y (*) (m)").
+std::string axisCaption(const GridTable& table, int column) {
+  const TColumn& c = table.column(column);
+  std::string title;
+  for (int i = 0; i < c.captionLineCount(); ++i) {
+    std::string line = c.captionLine(i);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    if (line.empty()) continue;
+    if (!title.empty()) title += ' ';
+    title += line;
+  }
+  return title;
+}
+
 // The third data column: the first real column that is neither x nor y.
 int thirdDataColumn(const GridTable& table, int x, int y) {
   for (int c = 0; c < table.columnCount(); ++c)
@@ -162,8 +177,8 @@ CurveChart curveChartOf(const GridTable& table) {
   } else {
     chart.y = any ? scaleAxis(ylo, yhi) : scaleAxis(0, 1);
   }
-  chart.x.title = firstCaptionLine(table, xc);
-  chart.y.title = firstCaptionLine(table, yc);
+  chart.x.title = axisCaption(table, xc);
+  chart.y.title = axisCaption(table, yc);
   chart.x.inverted = settings.invertedXAxis;
   chart.y.inverted = settings.invertedYAxis;
   return chart;

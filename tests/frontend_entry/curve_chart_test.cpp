@@ -82,8 +82,8 @@ TEST(CurveChart, PyCurveChartFromTheTableRows) {
   const CurveChart chart = curveChartOf(t.table);
   ASSERT_EQ(chart.series.size(), 1u);
   EXPECT_FALSE(chart.legend);
-  EXPECT_EQ(chart.x.title, "Lateral");
-  EXPECT_EQ(chart.y.title, "Soil");
+  EXPECT_EQ(chart.x.title, "Lateral Deflection, y (*) (in)");
+  EXPECT_EQ(chart.y.title, "Soil Resistance, p (lbs/in)");
   EXPECT_EQ(chart.series[0].points.size(), 3u);
   EXPECT_LE(chart.y.min, -60);
   EXPECT_GE(chart.y.max, 60);

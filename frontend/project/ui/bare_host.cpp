@@ -1,5 +1,7 @@
 #include "frontend/project/ui/bare_host.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QMdiSubWindow>
 #include <filesystem>
 
@@ -18,7 +20,9 @@ BareHost::BareHost(QWidget* parent)
       tableEditors_(std::make_unique<TableEditors>(*this)),
       dataDialogs_(std::make_unique<DataDialogs>(*this)),
       plotWindows_(std::make_unique<PlotWindows>(*this)),
-      modelViews_(std::make_unique<ModelViews>(*this)) {}
+      modelViews_(std::make_unique<ModelViews>(*this)) {
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/murena.svg")));
+}
 
 BareHost::~BareHost() {
   // Child windows refer to the project and the graphs, which are members:

@@ -68,7 +68,8 @@ MainWindow::MainWindow(QWidget* parent)
       plotWindows_(std::make_unique<PlotWindows>(*this)),
       modelViews_(std::make_unique<ModelViews>(*this)) {
   initMainWindowResources();
-  setWindowIcon(QIcon(QStringLiteral(":/icons/murena.svg")));
+  // The program's icon, also on every child window's frame.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/murena.svg")));
   mdi_ = new QMdiArea(this);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

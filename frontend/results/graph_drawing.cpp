@@ -1,5 +1,6 @@
 #include "frontend/results/graph_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frontend/results/curve_markers.h"
@@ -35,7 +36,7 @@ class GraphPainter {
       drawLegendBox(d_, g_, p_.legend, l_, p_.legendFraction, m_);
     if (g_.ShowLayers && l_.soilColumn)
       drawSoilColumn(d_, soilColumnPicture(g_, *l_.soilColumn, mapping(0)), *l_.soilColumn, nameFont_,
-                     l_.mode == OutputMode::Printer);
+                     l_.mode == OutputMode::Printer, m_);
     for (const draw::Rect& panel : l_.panels) d_.rect(panel, kOnePixel);
     return std::move(d_);
   }
@@ -101,6 +102,7 @@ class GraphPainter {
     const double markY = std::floor(dy / 16), markX = std::floor(dx / 16);
 
     const AxisTicks xt = axisTicks(m.ranges.x, r.width(), spacing);
+    const long long xEvery = labelEvery(xt, m.ranges.x, r.width());
     for (long long k = xt.first; k <= xt.last; ++k) {
       const double px = m.x(xt.value(k));
       if (px < r.left || px > r.right) continue;
@@ -110,19 +112,38 @@ class GraphPainter {
         d_.line({px, r.bottom}, {px, r.bottom - markY}, kOnePixel);
       if (!AxisTicks::isMajor(k)) continue;
       d_.line({px, r.top}, {px, r.bottom}, kGrid);
+      if ((k / 5) % xEvery != 0) continue;
       const double ly = g_.XOnTop ? r.top - labelHeight - std::floor(dy / 32) : r.bottom + markY;
       d_.text({px, ly}, xt.label(k), labelFont_, draw::kBlack, draw::Anchor::TopCenter);
     }
     const AxisTicks yt = axisTicks(m.ranges.y, r.height(), spacing);
+    const long long yEvery = labelEvery(yt, m.ranges.y, r.height());
     for (long long k = yt.first; k <= yt.last; ++k) {
       const double py = m.y(yt.value(k));
       if (py < r.top || py > r.bottom) continue;
       d_.line({r.left, py}, {r.left + markX, py}, kOnePixel);
       if (!AxisTicks::isMajor(k)) continue;
       d_.line({r.left, py}, {r.right, py}, kGrid);
-      d_.text({r.left - labelHeight - std::floor(dx / 32), py}, yt.label(k), labelFont_, draw::kBlack,
+      if ((k / 5) % yEvery != 0) continue;
+      // Labels at the ends stay along the panel, clear of the x labels.
+      const std::string label = yt.label(k);
+      const double half = m_.width(labelFont_, label) / 2;
+      const double centre = std::max(std::min(py, r.bottom - half), r.top + half);
+      d_.text({r.left - labelHeight - std::floor(dx / 32), centre}, label, labelFont_, draw::kBlack,
               draw::Anchor::TopCenter, 90);
     }
+  }
+
+  // Labels of every major tick would run into each other when they are
+  // wider than the tick spacing: then only every n-th major tick is labelled.
+  long long labelEvery(const AxisTicks& t, const AxisRange& range, double length) const {
+    if (t.empty() || !(range.width() > 0)) return 1;
+    const double spacing = t.majorStep / range.width() * std::abs(length);
+    double widest = 0;
+    for (long long k = t.first; k <= t.last; ++k)
+      if (AxisTicks::isMajor(k)) widest = std::max(widest, m_.width(labelFont_, t.label(k)));
+    const double needed = widest + l_.textHeight / 2.0;
+    return spacing <= 0 || needed <= spacing ? 1 : static_cast<long long>(std::ceil(needed / spacing));
   }
 
   void curves(const TCurveList& list, const PanelMapping& m) {

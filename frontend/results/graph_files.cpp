@@ -25,6 +25,14 @@ PixelSize bitmapSize(const SaveAttributes& a) {
   return s.width > 0 && s.height > 0 ? s : PixelSize{};
 }
 
+bool bitmapFits(const PixelSize& size) {
+  constexpr long long kMaxSide = 32767, kMaxPixels = 1LL << 28;
+  return size.width > 0 && size.height > 0 && size.width <= kMaxSide && size.height <= kMaxSide &&
+         static_cast<long long>(size.width) * size.height <= kMaxPixels;
+}
+
+int pictureLayoutDpi(int pixelsPerInch) { return std::max(96, pixelsPerInch); }
+
 const char* graphSaveFilter() {
   return "Bitmap (*.bmp)|*.bmp|PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf";
 }

@@ -25,6 +25,15 @@ struct PixelSize {
 // fit an int.
 PixelSize bitmapSize(const SaveAttributes& attributes);
 
+// A picture of this size can be held and painted: each side at most 32767
+// pixels and at most 2^28 pixels in all (a gigabyte in true colour).
+bool bitmapFits(const PixelSize& size);
+
+// The resolution a saved picture is laid out with: the screen's 96 dots per
+// inch, or the chosen pixels per inch when finer, so that text keeps its
+// size on paper.
+int pictureLayoutDpi(int pixelsPerInch);
+
 inline constexpr const char* kNotEnoughMemoryMessage = "There is not enough memory to complete this task.";
 
 enum class GraphFileFormat { Bmp, Png, Svg, Pdf };

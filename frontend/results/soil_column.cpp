@@ -9,6 +9,9 @@ namespace murena {
 
 namespace {
 
+// Names are not made smaller than this to fit their band.
+constexpr double kSmallestNamePixels = 7;
+
 struct Layer {
   double top = 0, bottom = 0;  // depths
   int code = 0;
@@ -81,7 +84,7 @@ SoilColumnPicture soilColumnPicture(const TGraphPlot& graph, const draw::Rect& c
 }
 
 void drawSoilColumn(draw::Drawing& drawing, const SoilColumnPicture& picture, const draw::Rect& column,
-                    const draw::Font& nameFont, bool largePatterns) {
+                    const draw::Font& nameFont, bool largePatterns, const draw::TextMetrics& metrics) {
   drawing.clipBegin(column);
   const draw::Pen outline{draw::kBlack, 1, draw::PenStyle::Solid};
   for (const SoilBand& b : picture.bands) {
@@ -91,15 +94,18 @@ void drawSoilColumn(draw::Drawing& drawing, const SoilColumnPicture& picture, co
   }
   for (const SoilBand& b : picture.bands) {
     if (b.name.empty()) continue;
-    draw::TextItem t{{(b.rect.left + b.rect.right) / 2, (b.rect.top + b.rect.bottom) / 2},
-                     b.name,
-                     nameFont,
-                     draw::kBlack,
-                     draw::Anchor::Center,
-                     0,
-                     true,
-                     draw::kWhite};
-    drawing.add(std::move(t));
+    draw::Font font = nameFont;
+    const double room = b.rect.width() - 4;
+    const double width = metrics.width(font, b.name);
+    if (width > room && room > 0) font.pixelSize = std::max(kSmallestNamePixels, std::floor(font.pixelSize * room / width));
+    drawing.add(draw::TextItem{{(b.rect.left + b.rect.right) / 2, (b.rect.top + b.rect.bottom) / 2},
+                               b.name,
+                               font,
+                               draw::kBlack,
+                               draw::Anchor::Center,
+                               0,
+                               true,
+                               draw::kWhite});
   }
   if (picture.wall)
     drawing.rect(*picture.wall, draw::Pen{kWallGrey, 0, draw::PenStyle::None},

@@ -30,10 +30,11 @@ struct SoilColumnPicture {
 SoilColumnPicture soilColumnPicture(const TGraphPlot& graph, const draw::Rect& column, const PanelMapping& depth);
 
 // Adds the column to a drawing: bands white, then patterned in black and
-// outlined; names on white in `nameFont`; the wall grey.  `largePatterns`
-// selects the printer's pattern size.
+// outlined; names on white in `nameFont` (smaller where a name is wider than
+// its band); the wall grey.  `largePatterns` selects the printer's pattern
+// size.
 void drawSoilColumn(draw::Drawing& drawing, const SoilColumnPicture& picture, const draw::Rect& column,
-                    const draw::Font& nameFont, bool largePatterns);
+                    const draw::Font& nameFont, bool largePatterns, const draw::TextMetrics& metrics);
 
 inline constexpr draw::Color kWallGrey{128, 128, 128};
 

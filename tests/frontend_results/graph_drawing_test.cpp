@@ -149,12 +149,32 @@ TEST_F(GraphDrawingTest, CaptionsTicksAndFrame) {
   EXPECT_TRUE(hasText(d, "40"));
   const auto rects = d.itemsOf<draw::RectItem>();
   EXPECT_EQ(rects.back().rect, layout.plot);
+  // Tick labels at the ends of the y axis stay along the panel.
+  for (const auto& t : d.itemsOf<draw::TextItem>()) {
+    if (t.rotation != 90 || t.text == "Depth (ft)") continue;
+    const double half = metrics.width(t.font, t.text) / 2;
+    EXPECT_GE(t.at.y - half, layout.plot.top) << t.text;
+    EXPECT_LE(t.at.y + half, layout.plot.bottom) << t.text;
+  }
   // The y labels are turned by 90 degrees.
   for (const auto& t : d.itemsOf<draw::TextItem>()) {
     if (t.text == "Depth (ft)") {
       EXPECT_EQ(t.rotation, 90);
     }
   }
+}
+
+TEST_F(GraphDrawingTest, TickLabelsDoNotRunIntoEachOther) {
+  g.Curves = curves(1, 5);
+  layout = layoutGraph(g, OutputMode::Screen, {0, 0, 1100, 700}, 96, 96);
+  // A major step of 0.0002 about 40 pixels apart: labels like "0.0034" need more.
+  const GraphPicture p{{PanelRanges{{0.003, 0.008}, {3, 6.5}}}, {}, {}};
+  std::vector<std::pair<double, double>> spans;
+  for (const auto& t : drawGraph(g, layout, p, metrics).itemsOf<draw::TextItem>())
+    if (t.rotation == 0 && t.anchor == draw::Anchor::TopCenter && t.at.y < layout.plot.top && t.text != "")
+      spans.push_back({t.at.x - metrics.width(t.font, t.text) / 2, t.at.x + metrics.width(t.font, t.text) / 2});
+  ASSERT_GT(spans.size(), 5u);
+  for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first) << i;
 }
 
 TEST_F(GraphDrawingTest, TooSmallOutputIsOnlyWhite) {
@@ -227,13 +247,18 @@ TEST(SoilColumnTest, BandsFromTheTopWithTheirPatternsAndNames) {
   EXPECT_EQ(p.bands[1].name, " SAND ");
   EXPECT_FALSE(p.wall);
   draw::Drawing d(800, 480, 96, 96);
-  drawSoilColumn(d, p, column, {}, false);
+  drawSoilColumn(d, p, column, {}, false, FixedTextMetrics{});
   std::vector<int> patterns;
   for (const auto& r : d.itemsOf<draw::RectItem>())
     if (r.brush.pattern > 0) patterns.push_back(r.brush.pattern);
   EXPECT_EQ(patterns, (std::vector<int>{1, 7, 9}));
-  EXPECT_EQ(d.itemsOf<draw::TextItem>().size(), 3u);
-  EXPECT_TRUE(d.itemsOf<draw::TextItem>()[0].opaque);
+  const auto names = d.itemsOf<draw::TextItem>();
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_TRUE(names[0].opaque);
+  // A name wider than its band is written smaller.
+  EXPECT_EQ(names[0].font.pixelSize, 14);
+  EXPECT_LT(names[2].font.pixelSize, 14);
+  EXPECT_LE(FixedTextMetrics{}.width(names[2].font, names[2].text), column.width() - 4);
 }
 
 TEST(SoilColumnTest, BandsAreCutAtThePlotBottom) {
@@ -268,7 +293,8 @@ TEST(SoilColumnTest, UnknownSoilCodeIsOutlinedOnly) {
   g.Layers = {mark};
   draw::Drawing d(800, 480, 96, 96);
   const draw::Rect column{700, 40, 777, 440};
-  drawSoilColumn(d, soilColumnPicture(g, column, {{40, 40, 600, 440}, {{0, 1}, {0, 10}}, true}), column, {}, false);
+  drawSoilColumn(d, soilColumnPicture(g, column, {{40, 40, 600, 440}, {{0, 1}, {0, 10}}, true}), column, {}, false,
+                 FixedTextMetrics{});
   const auto rects = d.itemsOf<draw::RectItem>();
   ASSERT_EQ(rects.size(), 2u);
   EXPECT_EQ(rects[1].brush.pattern, static_cast<int>(draw::Fill::None));

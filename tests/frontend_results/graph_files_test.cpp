@@ -11,6 +11,12 @@ TEST(GraphFilesTest, BitmapSizeFromInchesAndPixelsPerInch) {
   EXPECT_EQ(bitmapSize(SaveAttributes{}), (PixelSize{432, 288}));
   EXPECT_EQ(bitmapSize({2.5, 3.3, 100}), (PixelSize{330, 250}));
   EXPECT_EQ(bitmapSize({1e9, 1e9, 100000}), PixelSize{});
+  EXPECT_TRUE(bitmapFits({432, 288}));
+  EXPECT_FALSE(bitmapFits({40000, 10}));
+  EXPECT_FALSE(bitmapFits({20000, 20000}));
+  EXPECT_FALSE(bitmapFits({}));
+  EXPECT_EQ(pictureLayoutDpi(72), 96);
+  EXPECT_EQ(pictureLayoutDpi(300), 300);
 }
 
 TEST(GraphFilesTest, ExtensionOrFilterChoosesTheFormat) {

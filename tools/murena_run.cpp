@@ -26,6 +26,9 @@
 #include "common/data_file_layout.h"
 #include "tools/run_summary.h"
 #include "tools/summary_output.h"
+#ifdef MURENA_RUN_GRAPHS
+#include "tools/run_graphs.h"
+#endif
 
 namespace fs = std::filesystem;
 using namespace murena::runner;
@@ -44,6 +47,9 @@ struct Options {
   std::optional<fs::path> workdir;
   bool json = false;
   std::vector<std::string> files;
+#ifdef MURENA_RUN_GRAPHS
+  GraphOutputOptions graphs;
+#endif
 };
 
 // Returns the options, or nullopt after printing a usage error.
@@ -69,6 +75,13 @@ std::optional<Options> parseArguments(int argc, char** argv, bool& helpOnly) {
       options.workdir = argv[++i];
     } else if (arg.rfind("--workdir=", 0) == 0 && arg.size() > 10) {
       options.workdir = arg.substr(10);
+#ifdef MURENA_RUN_GRAPHS
+    } else if (std::string problem; parseGraphOption(i, argc, argv, options.graphs, problem)) {
+      if (!problem.empty()) {
+        std::cerr << "murena-run: " << problem << "\n" << kUsage;
+        return std::nullopt;
+      }
+#endif
     } else {
       std::cerr << "murena-run: unknown option " << arg << "\n" << kUsage;
       return std::nullopt;
@@ -240,6 +253,10 @@ int main(int argc, char** argv) {
     RunSummary summary = runOne(file, *options, library);
     if (!summary.endOfAnalysis || !summary.error.empty()) allReachedEnd = false;
     if (!summary.error.empty()) std::cerr << "murena-run: " << file << ": " << summary.error << "\n";
+#ifdef MURENA_RUN_GRAPHS
+    if (options->graphs.wanted() && summary.error.empty() && !writeRunGraphs(summary.dataFile, options->graphs, std::cerr))
+      allReachedEnd = false;
+#endif
     if (options->json) {
       std::cout << summaryJson(summary) << "\n";
     } else {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "frontend/results/result_graphs.h"
+
 namespace murena {
 
 namespace {
@@ -56,6 +58,17 @@ GraphFileChoice graphFileChoice(const std::string& path, int filterIndex) {
   std::string withSuffix = path;
   if (!withSuffix.empty() && withSuffix.back() != '.') withSuffix += '.';
   return {f, withSuffix + formatSuffix(f), true};
+}
+
+std::vector<NamedGraph> namedResultGraphs(TResultGraphs& g) {
+  return {{"py_curves", &g.pltPY},
+          {"deflection", &g.pltDef},
+          {"moment", &g.pltMom},
+          {"shear", &g.pltShear},
+          {"net_reaction", &g.pltSoil},
+          {"earth_pressure", &g.pltLD},
+          {"earth_pressure_combined", &g.PltCombine},
+          {"deflection_moment_shear", &g.pltDMS}};
 }
 
 }  // namespace murena

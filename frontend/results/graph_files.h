@@ -3,8 +3,12 @@
 // per inch, colour depth of a Windows bitmap), the bitmap size they give,
 // and the file formats offered by the save dialog's filter.
 #include <string>
+#include <vector>
 
 namespace murena {
+
+class TGraphPlot;
+struct TResultGraphs;
 
 enum class ColorDepth { BlackAndWhite, Colors16, Colors256, HighColor, TrueColor };
 
@@ -51,5 +55,13 @@ struct GraphFileChoice {
   bool suffixAdded = false;
 };
 GraphFileChoice graphFileChoice(const std::string& path, int filterIndex);
+
+// The result graphs with the file names their pictures get when written
+// together ("deflection", "moment", ... "deflection_moment_shear").
+struct NamedGraph {
+  const char* fileStem;
+  TGraphPlot* graph;
+};
+std::vector<NamedGraph> namedResultGraphs(TResultGraphs& graphs);
 
 }  // namespace murena

@@ -9,6 +9,7 @@
 
 #include "frontend/project/ui/bare_host.h"
 #include "frontend/results/graph_drawing.h"
+#include "frontend/results/graph_files.h"
 #include "frontend/results/ui/active_lines_dialog.h"
 #include "frontend/results/ui/drawing_painter.h"
 #include "frontend/results/ui/export_dialog.h"
@@ -25,27 +26,15 @@ namespace murena::screens {
 
 namespace {
 
-struct NamedGraph {
-  const char* name;
-  TGraphPlot TResultGraphs::*graph;
-};
-
-constexpr NamedGraph kGraphs[] = {
-    {"py_curves", &TResultGraphs::pltPY},         {"deflection", &TResultGraphs::pltDef},
-    {"moment", &TResultGraphs::pltMom},           {"shear", &TResultGraphs::pltShear},
-    {"net_reaction", &TResultGraphs::pltSoil},    {"earth_pressure", &TResultGraphs::pltLD},
-    {"earth_pressure_combined", &TResultGraphs::PltCombine}, {"deflection_moment_shear", &TResultGraphs::pltDMS},
-};
-
 ui::TPlotForm* formOf(BareHost& host, TGraphPlot& graph) {
   return qobject_cast<ui::TPlotForm*>(host.plotWindows().windowOf(graph));
 }
 
 void shootAllGraphs(ScreenShooter& shooter, BareHost& host, const QString& prefix) {
-  for (const NamedGraph& g : kGraphs) {
-    TGraphPlot& graph = host.graphs().*g.graph;
+  for (const NamedGraph& g : namedResultGraphs(host.graphs())) {
+    TGraphPlot& graph = *g.graph;
     host.plotWindows().show(graph);
-    if (formOf(host, graph)) shooter.save(&host, prefix + QLatin1String(g.name));
+    if (formOf(host, graph)) shooter.save(&host, prefix + QLatin1String(g.fileStem));
   }
 }
 

@@ -83,22 +83,23 @@ QString writeGraphFile(const PlotView& view, const QString& path, GraphFileForma
       return out.save(path, format == GraphFileFormat::Bmp ? "BMP" : "PNG") ? QString() : failed;
     }
     case GraphFileFormat::Svg: {
+      // One unit of the drawing is one pixel of the chosen size.
       QSvgGenerator svg;
       svg.setFileName(path);
       svg.setSize(QSize(size.width, size.height));
       svg.setViewBox(QRect(0, 0, size.width, size.height));
-      svg.setResolution(dpi);
+      svg.setResolution(attributes.pixelsPerInch);
       svg.setTitle(svgTitle(view));
       paintOn(svg, view, OutputMode::Bitmap, output, dpi, legend);
       return QFileInfo::exists(path) ? QString() : failed;
     }
     case GraphFileFormat::Pdf: {
       QPdfWriter pdf(path);
-      pdf.setResolution(dpi);
+      pdf.setResolution(attributes.pixelsPerInch);
       pdf.setTitle(svgTitle(view));
-      pdf.setPageLayout(QPageLayout(
-          QPageSize(QSizeF(double(size.width) / dpi, double(size.height) / dpi), QPageSize::Inch),
-          QPageLayout::Portrait, QMarginsF()));
+      const double ppi = attributes.pixelsPerInch;
+      pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size.width / ppi, size.height / ppi), QPageSize::Inch),
+                                    QPageLayout::Portrait, QMarginsF()));
       paintOn(pdf, view, OutputMode::Bitmap, output, dpi, legend);
       return QFileInfo::exists(path) ? QString() : failed;
     }

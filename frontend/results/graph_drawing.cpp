@@ -172,11 +172,11 @@ class GraphPainter {
       for (std::vector<draw::Point>& part : clipPolyline(mapped, m.rect))
         if (part.size() > 1) d_.polyline(std::move(part), pen);
       if (g_.Markers <= 0) continue;
-      const int shape = markerShape(static_cast<int>(i));
+      const std::vector<draw::Point> marker = markerOffsets(markerShape(static_cast<int>(i)), rx, ry);
       for (size_t j = 0; j < n; j += static_cast<size_t>(g_.Markers)) {
         const draw::Point& p = mapped[j];
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !m.rect.contains(p)) continue;
-        d_.polyline(markerVertices(shape, p, rx, ry), pen, true);
+        d_.polyline(movedTo(marker, p), pen, true);
       }
     }
     d_.clipEnd();

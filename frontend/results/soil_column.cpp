@@ -85,7 +85,8 @@ SoilColumnPicture soilColumnPicture(const TGraphPlot& graph, const draw::Rect& c
 
 void drawSoilColumn(draw::Drawing& drawing, const SoilColumnPicture& picture, const draw::Rect& column,
                     const draw::Font& nameFont, bool largePatterns, const draw::TextMetrics& metrics) {
-  drawing.clipBegin(column);
+  // The outlines on the right and bottom edges belong to the column too.
+  drawing.clipBegin({column.left, column.top, column.right + 1, column.bottom + 1});
   const draw::Pen outline{draw::kBlack, 1, draw::PenStyle::Solid};
   for (const SoilBand& b : picture.bands) {
     drawing.fill(b.rect, draw::kWhite);

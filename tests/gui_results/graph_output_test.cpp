@@ -5,6 +5,8 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -135,6 +137,16 @@ TEST_F(GraphOutputTest, PrintWithoutAPrinterWritesAPdfPage) {
   const QByteArray pdf = head(path("printed.pdf"), 1 << 22);
   ASSERT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type /Page[^s]"))), 1);
+}
+
+TEST_F(GraphOutputTest, PrintPreviewAndPageSetupOpenAndKeepTheMargins) {
+  bool previewed = false;
+  onNextDialog<QPrintPreviewDialog>([&](QPrintPreviewDialog&) { previewed = true; });
+  form->runCommand(PlotCommand::PrintPreview);
+  EXPECT_TRUE(previewed);
+  onNextDialog<QPageSetupDialog>([](QPageSetupDialog&) {});
+  form->runCommand(PlotCommand::PageSetup);
+  EXPECT_EQ(form->view().margins(), PageMargins{});
 }
 
 TEST_F(GraphOutputTest, CopyPutsTheWindowsPictureOnTheClipboard) {

@@ -90,7 +90,9 @@ void drawLegendBox(draw::Drawing& drawing, const TGraphPlot& graph, const std::v
     box = {plot.right - width, plot.bottom - height, 0, 0};
   box.right = box.left + width;
   box.bottom = box.top + height;
-  box = keepInside(box, layout.output);
+  // Kept clear of the tick labels and captions where the plot can hold it.
+  const bool fitsPlot = width <= plot.width() && height <= plot.height();
+  box = keepInside(box, fitsPlot ? plot : layout.output);
 
   drawing.rect(box, draw::Pen{draw::kBlack, 1, draw::PenStyle::Solid},
                draw::Brush{draw::kWhite, static_cast<int>(draw::Fill::Solid)});

@@ -55,7 +55,8 @@ draw::Rect keepInside(const draw::Rect& r, const draw::Rect& area);
 // entries, each with its curve's marker and text in the entry's colour.  Its
 // top left corner is at the same fraction of the plot rectangle as the
 // screen legend's of the window (`fraction`); without one, the box sits in
-// the plot rectangle's lower right corner.
+// the plot rectangle's lower right corner.  It is kept inside the plot
+// rectangle where it fits there, else inside the output.
 void drawLegendBox(draw::Drawing& drawing, const TGraphPlot& graph, const std::vector<LegendEntry>& entries,
                    const GraphLayout& layout, const std::optional<draw::Point>& fraction,
                    const draw::TextMetrics& metrics);

@@ -81,7 +81,6 @@ void BM_RepaintThreePanelsWithSoilColumn(benchmark::State& state) {
   graph.ShowLayers = true;
   graph.Markers = 1;
   repaint(state, graph);
-  graph.ShowWall = true;
 }
 BENCHMARK(BM_RepaintThreePanelsWithSoilColumn)->Unit(benchmark::kMillisecond);
 

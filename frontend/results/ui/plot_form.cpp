@@ -29,10 +29,6 @@ namespace murena::ui {
 
 namespace {
 
-QString menuText(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 // A curve name shown as a menu item: "&" is not an accelerator there.
 QString literalMenuText(const std::string& text) {
   return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -77,14 +73,14 @@ void TPlotForm::refreshMenu() {
       return;
     }
     if (item.command == PlotCommand::Submenu) {
-      QMenu* sub = menu->addMenu(menuText(item.text));
+      QMenu* sub = menu->addMenu(QString::fromStdString(item.text));
       sub->menuAction()->setVisible(item.visible);
       sub->menuAction()->setEnabled(item.enabled);
       for (const PlotMenuItem& child : item.items) self(sub, child, self);
       return;
     }
     QAction* action = menu->addAction(item.command == PlotCommand::Curve ? literalMenuText(item.text)
-                                                                          : menuText(item.text));
+                                                                          : QString::fromStdString(item.text));
     action->setVisible(item.visible);
     action->setEnabled(item.enabled);
     action->setCheckable(item.checkable);

@@ -29,6 +29,9 @@
 #include "tools/run_summary.h"
 #include "tools/runner_options.h"
 #include "tools/summary_output.h"
+#ifdef MURENA_RUN_GRAPHS
+#include "tools/run_graphs.h"
+#endif
 
 namespace fs = std::filesystem;
 using namespace murena::runner;
@@ -250,6 +253,13 @@ int main(int argc, char** argv) {
     std::cout << "murena-run " << murena::layout::kVersionText << "\n";
     return kExitOk;
   }
+#ifndef MURENA_RUN_GRAPHS
+  if (options->wantsGraphs()) {
+    std::cerr << "murena-run: --graphs and --xlsx need the desktop program's graph libraries, "
+                 "which this build leaves out\n";
+    return kExitUsage;
+  }
+#endif
 
   fs::path library = libraryPath();
   bool anyFailed = false, anyNotClosed = false;
@@ -260,6 +270,11 @@ int main(int argc, char** argv) {
     anyNotClosed = anyNotClosed || summary.notClosed || summary.deflectionExceeded;
     if (!summary.error.empty()) std::cerr << "murena-run: " << file << ": " << summary.error << "\n";
     if (!summary.warning.empty()) std::cerr << "murena-run: " << file << ": warning: " << summary.warning << "\n";
+#ifdef MURENA_RUN_GRAPHS
+    if (options->wantsGraphs() && !summary.failed() &&
+        !writeRunGraphs(summary.dataFile, {options->graphsDir, options->graphFormat, options->workbook}, std::cerr))
+      anyFailed = true;
+#endif
     if (options->json) {
       std::cout << summaryJson(summary) << "\n";
     } else {

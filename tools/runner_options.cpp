@@ -2,10 +2,34 @@
 
 namespace murena::runner {
 
-const char* const kUsageLine = "usage: murena-run [--workdir DIR] [--json] [--strict] [--verbose] FILE.mr5d...\n";
+namespace {
+
+// "--name VALUE" or "--name=VALUE" at args[i]: true when args[i] is the
+// option (i then stands on its value); `problem` is set when the value is
+// missing.
+bool takeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name, std::string& value,
+               std::string& problem) {
+  const std::string& arg = args[i];
+  if (arg.rfind(name + "=", 0) == 0) {
+    value = arg.substr(name.size() + 1);
+  } else if (arg == name) {
+    if (i + 1 < args.size()) value = args[++i];
+  } else {
+    return false;
+  }
+  if (value.empty()) problem = name + " needs a value";
+  return true;
+}
+
+}  // namespace
+
+const char* const kUsageLine =
+    "usage: murena-run [--workdir DIR] [--json] [--strict] [--verbose]\n"
+    "                  [--graphs DIR [--graph-format png|svg|pdf]] [--xlsx FILE] FILE.mr5d...\n";
 
 const char* const kHelpText =
-    "usage: murena-run [--workdir DIR] [--json] [--strict] [--verbose] FILE.mr5d...\n"
+    "usage: murena-run [--workdir DIR] [--json] [--strict] [--verbose]\n"
+    "                  [--graphs DIR [--graph-format png|svg|pdf]] [--xlsx FILE] FILE.mr5d...\n"
     "       murena-run --help | --version\n"
     "\n"
     "Runs the analysis engine Murena2015_DLL.so (from this program's folder) on each\n"
@@ -25,6 +49,12 @@ const char* const kHelpText =
     "  --strict       a run that did not close within the tolerance or exceeded the\n"
     "                 allowable deflection makes the exit status 3\n"
     "  --verbose      also show the engine's console messages on standard error\n"
+    "  --graphs DIR   after a run that reached its end, write every result graph\n"
+    "                 into DIR as <data file name>-<graph>.png (960 x 720 pixels)\n"
+    "  --graph-format FORMAT\n"
+    "                 png (default), svg (text kept as text) or pdf\n"
+    "  --xlsx FILE    write the spreadsheet workbook of the result graphs (one\n"
+    "                 data file only)\n"
     "  --help         show this text\n"
     "  --version      show the version\n"
     "\n"
@@ -70,6 +100,10 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
       options.workdir = args[++i];
     } else if (arg.rfind("--workdir=", 0) == 0 && arg.size() > 10) {
       options.workdir = arg.substr(10);
+    } else if (takeValue(args, i, "--graphs", options.graphsDir, problem) ||
+               takeValue(args, i, "--xlsx", options.workbook, problem) ||
+               takeValue(args, i, "--graph-format", options.graphFormat, problem)) {
+      if (!problem.empty()) return std::nullopt;
     } else {
       problem = "unknown option " + arg;
       return std::nullopt;
@@ -77,6 +111,14 @@ std::optional<RunnerOptions> parseRunnerOptions(const std::vector<std::string>& 
   }
   if (options.files.empty()) {
     problem = "no data file given";
+    return std::nullopt;
+  }
+  if (options.graphFormat != "png" && options.graphFormat != "svg" && options.graphFormat != "pdf") {
+    problem = "unknown graph format " + options.graphFormat + " (png, svg or pdf)";
+    return std::nullopt;
+  }
+  if (!options.workbook.empty() && options.files.size() > 1) {
+    problem = "--xlsx takes the graphs of one data file";
     return std::nullopt;
   }
   return options;

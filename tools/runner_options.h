@@ -22,7 +22,14 @@ struct RunnerOptions {
   bool verbose = false;
   bool help = false;
   bool version = false;
+  // Result graphs of each run: pictures into graphsDir (graphFormat png, svg
+  // or pdf) and the workbook of the graphs (one data file only).
+  std::string graphsDir;
+  std::string graphFormat = "png";
+  std::string workbook;
   std::vector<std::string> files;
+
+  bool wantsGraphs() const { return !graphsDir.empty() || !workbook.empty(); }
 };
 
 // The options, or nullopt with `problem` set for a usage error.

@@ -47,8 +47,9 @@ struct Pen {
 };
 
 // Fill patterns: none, solid, the hatches and the soil patterns (the codes
-// of the soil-layer marks, 1 to 12).  A pattern is drawn in the brush colour
-// on white; `large` selects the printer size of a bitmap pattern.
+// of the soil-layer marks, 1 to 12, soil_patterns.h).  Solid fills take the
+// brush colour; patterns are black on white, `large` selecting their printer
+// size.
 enum class Fill : int { None = -1, Solid = 0 };
 struct Brush {
   Color color = kBlack;

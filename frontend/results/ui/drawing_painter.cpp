@@ -1,8 +1,13 @@
 #include "frontend/results/ui/drawing_painter.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <map>
+#include <utility>
+
+#include "frontend/results/soil_patterns.h"
 
 namespace murena::ui {
 
@@ -30,6 +35,23 @@ QPolygonF qtPolygon(const std::vector<draw::Point>& points) {
 }
 
 QRectF qtRect(const draw::Rect& r) { return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom)); }
+
+// The soil pattern of a code as an opaque black-on-white image, made once
+// per code and size.
+const QImage& patternImage(int code, bool large) {
+  static std::map<std::pair<int, bool>, QImage> cache;
+  auto [it, added] = cache.try_emplace({code, large});
+  if (added) {
+    const PatternBitmap bitmap = soilPatternBitmap(code, large);
+    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < bitmap.width; ++x) line[x] = bitmap.at(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
+    it->second = image;
+  }
+  return it->second;
+}
 
 // The text's box placed so that its anchor point lies at the origin.
 QRectF anchoredBox(const QSizeF& size, draw::Anchor anchor) {
@@ -83,16 +105,11 @@ double QtTextMetrics::height(const draw::Font& font) const { return QFontMetrics
 
 QBrush qtBrush(const draw::Brush& brush) {
   if (brush.pattern == static_cast<int>(draw::Fill::None)) return QBrush(Qt::NoBrush);
-  const QColor color = qtColor(brush.color);
-  switch (brush.pattern) {
-    case static_cast<int>(draw::Fill::Solid): return QBrush(color);
-    case 2: return QBrush(color, Qt::FDiagPattern);
-    case 3: return QBrush(color, Qt::CrossPattern);
-    case 4: return QBrush(color, Qt::DiagCrossPattern);
-    case 5: return QBrush(color, Qt::HorPattern);
-    case 6: return QBrush(color, Qt::VerPattern);
-    default: return QBrush(Qt::NoBrush);  // soil pattern bitmaps: see the graph painter
-  }
+  if (brush.pattern == static_cast<int>(draw::Fill::Solid)) return QBrush(qtColor(brush.color));
+  // Hatches and soil patterns are black on white, as textures (so that SVG
+  // and PDF files keep them too), in the screen or the printer's size.
+  if (isSoilPattern(brush.pattern)) return QBrush(patternImage(brush.pattern, brush.large));
+  return QBrush(Qt::NoBrush);
 }
 
 void paintDrawing(QPainter& painter, const draw::Drawing& drawing) {

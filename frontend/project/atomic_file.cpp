@@ -66,15 +66,25 @@ std::string temporaryPrefix(const std::string& name) {
   return prefix;
 }
 
-void randomCharacters(char* out, size_t count) {
+// True when `name` is the prefix followed by the random part.
+bool hasTemporaryForm(const std::string& prefix, const std::string& name) {
+  if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0) return false;
+  return std::all_of(name.end() - kRandomLength, name.end(),
+                     [](char c) { return c != '\0' && std::strchr(kRandomAlphabet, c) != nullptr; });
+}
+
+void randomCharacters(char* out) {
   unsigned char bytes[kRandomLength];
-  if (::getrandom(bytes, count, GRND_NONBLOCK) != static_cast<ssize_t>(count)) {
-    std::uint64_t seed = static_cast<std::uint64_t>(std::time(nullptr)) * 2654435761u ^
-                         static_cast<std::uint64_t>(::getpid()) << 20 ^ reinterpret_cast<std::uintptr_t>(out);
-    for (size_t i = 0; i < count; ++i, seed = seed * 6364136223846793005ull + 1442695040888963407ull)
-      bytes[i] = static_cast<unsigned char>(seed >> 33);
+  if (::getrandom(bytes, kRandomLength, GRND_NONBLOCK) != static_cast<ssize_t>(kRandomLength)) {
+    // Without the kernel's random numbers: the time and the process number;
+    // a name already taken is tried again.
+    std::uint64_t x = static_cast<std::uint64_t>(std::time(nullptr)) ^ (static_cast<std::uint64_t>(::getpid()) << 32);
+    for (unsigned char& b : bytes) {
+      x = x * 6364136223846793005ull + 1442695040888963407ull;
+      b = static_cast<unsigned char>(x >> 33);
+    }
   }
-  for (size_t i = 0; i < count; ++i) out[i] = kRandomAlphabet[bytes[i] % (sizeof kRandomAlphabet - 1)];
+  for (size_t i = 0; i < kRandomLength; ++i) out[i] = kRandomAlphabet[bytes[i] % (sizeof kRandomAlphabet - 1)];
 }
 
 // The file a path names once symbolic links of its last part are followed.
@@ -112,7 +122,7 @@ void removeLeftovers(const std::string& folder, const std::string& name) {
   const int dirFd = ::dirfd(dir);
   while (const dirent* entry = ::readdir(dir)) {
     const std::string candidate = entry->d_name;
-    if (!isTemporaryNameOf(name, candidate)) continue;
+    if (!hasTemporaryForm(prefix, candidate)) continue;
     const int fd = ::openat(dirFd, candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st {};
@@ -131,7 +141,7 @@ class TemporaryFile {
                 const std::string& shownPath) {
     std::string leaf = temporaryPrefix(name) + std::string(kRandomLength, 'X');
     for (int attempt = 0; attempt < 100; ++attempt) {
-      randomCharacters(leaf.data() + leaf.size() - kRandomLength, kRandomLength);
+      randomCharacters(leaf.data() + leaf.size() - kRandomLength);
       path_ = (fs::path(folder) / leaf).string();
       fd_ = step(SaveStep::kCreateTemporary, target, [&] {
         return ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -210,10 +220,7 @@ int syncFolder(const std::string& folder, const std::string& target) {
 }  // namespace
 
 bool isTemporaryNameOf(const std::string& target, const std::string& name) {
-  const std::string prefix = temporaryPrefix(target);
-  if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0) return false;
-  return std::all_of(name.end() - kRandomLength, name.end(),
-                     [](char c) { return c != '\0' && std::strchr(kRandomAlphabet, c) != nullptr; });
+  return hasTemporaryForm(temporaryPrefix(target), name);
 }
 
 bool isWriteProtected(const std::string& path) {

@@ -125,11 +125,8 @@ void TProject::saveAs(const std::string& file, WriteProtectedFile writeProtected
   if (!workingFolder_.empty()) {
     // From the working folder the stage files are copied beside the new data
     // file; the working folder is given up once all of them are there.
-    for (int k = 1; k <= d.StageCount; ++k) {
-      std::string text;
-      if (!readWholeFile(stagePath(k), text)) throw EProjectWriteError("Stage file " + stagePath(k) + " could not be read.");
-      writeFileAtomically(stageFileName(path, k), text, WriteProtectedFile::kReplace);
-    }
+    for (int k = 1; k <= d.StageCount; ++k)
+      writeFileAtomically(stageFileName(path, k), readStageFile(stagePath(k)), WriteProtectedFile::kReplace);
     leaveWorkingFolder();
     d.StageFileName = stagePath(d.CurrentStage);
     clearModified();
@@ -170,8 +167,6 @@ std::string TProject::windowCaption() const {
   return std::string("MURENA ") + layout::kVersionText + " - " + name;
 }
 
-// ------------------------------------------------------------------ stages
-
 // ------------------------------------------------------- stage file places
 
 std::string TProject::stageBase() const { return workingFolder_.empty() ? data_->FileName : workingBase_; }
@@ -206,6 +201,8 @@ void TProject::leaveWorkingFolder() {
   workingFolder_.clear();
   workingBase_.clear();
 }
+
+// ------------------------------------------------------------------ stages
 
 void TProject::storeCurrentStage() {
   TProgramData& d = *data_;

@@ -8,22 +8,19 @@
 
 namespace {
 
-void BM_EvaluateLongSum(benchmark::State& state) {
-  std::string entry = "1";
-  while (entry.size() < static_cast<size_t>(state.range(0))) entry += "+1";
+// An entry of state.range(0) characters: `first`, then `next` repeated.
+void evaluateLongEntry(benchmark::State& state, const std::string& first, const std::string& next) {
+  std::string entry = first;
+  while (entry.size() < static_cast<size_t>(state.range(0))) entry += next;
   for (auto _ : state) benchmark::DoNotOptimize(murena::evaluateExpression(entry));
   state.SetComplexityN(static_cast<int64_t>(entry.size()));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * entry.size()));
 }
-BENCHMARK(BM_EvaluateLongSum)->RangeMultiplier(4)->Range(1 << 10, 200000)->Unit(benchmark::kMillisecond)->Complexity();
 
-void BM_EvaluateLongParenthesisedSum(benchmark::State& state) {
-  std::string entry = "(1)";
-  while (entry.size() < static_cast<size_t>(state.range(0))) entry += "+(1)";
-  for (auto _ : state) benchmark::DoNotOptimize(murena::evaluateExpression(entry));
-  state.SetComplexityN(static_cast<int64_t>(entry.size()));
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * entry.size()));
-}
+void BM_EvaluateLongSum(benchmark::State& state) { evaluateLongEntry(state, "1", "+1"); }
+void BM_EvaluateLongParenthesisedSum(benchmark::State& state) { evaluateLongEntry(state, "(1)", "+(1)"); }
+
+BENCHMARK(BM_EvaluateLongSum)->RangeMultiplier(4)->Range(1 << 10, 200000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_EvaluateLongParenthesisedSum)
     ->RangeMultiplier(4)
     ->Range(1 << 10, 200000)

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 #include "common/data_file_layout.h"
 #include "frontend/project/atomic_file.h"
@@ -22,6 +23,13 @@ namespace fs = std::filesystem;
 TProject::TProject(TProjectTables& tables) : tables_(tables) { newProject(); }
 
 TProject::~TProject() { leaveWorkingFolder(); }
+
+TProject::TProject(TProject&& other) noexcept
+    : tables_(other.tables_),
+      data_(std::move(other.data_)),
+      modified_(other.modified_),
+      workingFolder_(std::exchange(other.workingFolder_, {})),
+      workingBase_(std::exchange(other.workingBase_, {})) {}
 
 void TProject::clearModified() {
   modified_ = false;

@@ -26,6 +26,8 @@ class TProject {
   explicit TProject(TProjectTables& tables);
   // Removes the private working folder of the stage files, if any.
   ~TProject();
+  // The working folder goes with the moved project.
+  TProject(TProject&& other) noexcept;
   TProject(const TProject&) = delete;
   TProject& operator=(const TProject&) = delete;
 

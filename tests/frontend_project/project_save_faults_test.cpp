@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frontend/entry/text_lines.h"
@@ -127,6 +128,12 @@ TEST_F(ProjectSaveFaults, WorkingFolderGoesWithTheProject) {
     EXPECT_FALSE(fs::exists(workingFolder));
     ASSERT_EQ(opened.open(wall, kLayoutCurrent), "");
     workingFolder = opened.stageWorkingFolder();
+    {
+      TProject moved(std::move(opened));
+      EXPECT_EQ(moved.stageWorkingFolder(), workingFolder);
+    }
+    EXPECT_FALSE(fs::exists(workingFolder));
+    ASSERT_EQ(TProject(tables2).open(wall, kLayoutCurrent), "");
   }
   EXPECT_FALSE(fs::exists(workingFolder));
 }

@@ -225,29 +225,20 @@ INSTANTIATE_TEST_SUITE_P(
         DefinitionError{"object A: TGridTable\nend\nobject A: TGridTable\nend\n",
                         "A component named A already exists", 3},
         DefinitionError{"thing A: TGridTable\nend\n", "Invalid property value", 1},
-        DefinitionError{"object A: TGridTable\n  Col = [ 0 \nend\n", "Invalid property value", 3},
-        // A template whose sub-tables lead back to it would build tables
-        // without end: MinRows to the power of the nesting depth.
-        DefinitionError{"object A: TGridTable\n Identifier = 50\n MinRows = 9\n"
-                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (50) ]\nend\n",
-                        "Table A contains itself through its sub-table templates", 1},
-        DefinitionError{"object Top: TGridTable\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (51) ]\nend\n"
-                        "object A: TGridTable\n Identifier = 51\n"
-                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (-1 52) ]\nend\n"
-                        "object B: TGridTable\n Identifier = 52\n Col = [ 1 3 ('x') True False 7 ]\nend\n"
-                        "object C: TGridTable\n Identifier = 7\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (51) ]\nend\n",
-                        "Table A contains itself through its sub-table templates", 4},
-        DefinitionError{"object Charts: TGridTableChart\n Identifier = 3\n"
-                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (3) False False 0 1 0 0 ]\nend\n",
-                        "Table Charts contains itself through its sub-table templates", 1},
-        // Without a cycle, a chain of templates with many rows multiplies.
-        DefinitionError{"object A: TGridTable\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (61) ]\nend\n"
-                        "object B: TGridTable\n Identifier = 61\n MinRows = 200\n"
-                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (62) ]\nend\n"
-                        "object C: TGridTable\n Identifier = 62\n MinRows = 200\n"
-                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (63) ]\nend\n"
-                        "object D: TGridTable\n Identifier = 63\n MinRows = 2\n Col = [ 0 ]\nend\n",
-                        "Table A would create more than 10000 sub-tables for one row", 1}));
+        DefinitionError{"object A: TGridTable\n  Col = [ 0 \nend\n", "Invalid property value", 3}));
+
+TEST(DefinitionText, MinRowsZeroReadsAsOneAndBadIdentifierIsIgnored) {
+  TGridTableRegistry tables;
+  TGridTableChartRegistry charts;
+  TableDefinitions defs = readTableDefinitions(
+      "object A: TGridTable\n MinRows = 0\n Identifier = -5\n RowGroup = 0\n MaxRows = -2\n Col = [ 0 ]\nend\n",
+      tables, charts);
+  EXPECT_EQ(defs.get("A").minRows(), 1);
+  EXPECT_EQ(defs.get("A").rowGroup(), 1);
+  EXPECT_EQ(defs.get("A").maxRows(), 0);
+  EXPECT_GE(defs.get("A").identifier(), 0);
+  EXPECT_THROW(defs.get("B"), TableError);
+}
 
 TEST(DefinitionText, TemplatesSharedByTablesAreNoCycle) {
   // Two soil tables use the same parameter templates; the clay template is
@@ -266,18 +257,35 @@ TEST(DefinitionText, TemplatesSharedByTablesAreNoCycle) {
   EXPECT_EQ(defs.get("Soil").subTable(1, 2)->rowCount(), 2);
 }
 
-TEST(DefinitionText, MinRowsZeroReadsAsOneAndBadIdentifierIsIgnored) {
-  TGridTableRegistry tables;
-  TGridTableChartRegistry charts;
-  TableDefinitions defs = readTableDefinitions(
-      "object A: TGridTable\n MinRows = 0\n Identifier = -5\n RowGroup = 0\n MaxRows = -2\n Col = [ 0 ]\nend\n",
-      tables, charts);
-  EXPECT_EQ(defs.get("A").minRows(), 1);
-  EXPECT_EQ(defs.get("A").rowGroup(), 1);
-  EXPECT_EQ(defs.get("A").maxRows(), 0);
-  EXPECT_GE(defs.get("A").identifier(), 0);
-  EXPECT_THROW(defs.get("B"), TableError);
-}
+// A template whose sub-tables lead back to it would build tables without
+// end (MinRows to the power of the nesting depth), and a chain of templates
+// with many rows multiplies them: both are refused while reading.
+const char* const kTemplateCaseNames[] = {"SelfReference", "CycleThroughThreeTables", "ChartSelfReference",
+                                          "TooManyTablesPerRow"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, DefinitionErrors,
+    ::testing::Values(
+        DefinitionError{"object A: TGridTable\n Identifier = 50\n MinRows = 9\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (50) ]\nend\n",
+                        "Table A contains itself through its sub-table templates", 1},
+        DefinitionError{"object Top: TGridTable\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (51) ]\nend\n"
+                        "object A: TGridTable\n Identifier = 51\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (-1 52) ]\nend\n"
+                        "object B: TGridTable\n Identifier = 52\n Col = [ 1 3 ('x') True False 7 ]\nend\n"
+                        "object C: TGridTable\n Identifier = 7\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (51) ]\nend\n",
+                        "Table A contains itself through its sub-table templates", 4},
+        DefinitionError{"object Charts: TGridTableChart\n Identifier = 3\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (3) False False 0 1 0 0 ]\nend\n",
+                        "Table Charts contains itself through its sub-table templates", 1},
+        DefinitionError{"object A: TGridTable\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (61) ]\nend\n"
+                        "object B: TGridTable\n Identifier = 61\n MinRows = 200\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (62) ]\nend\n"
+                        "object C: TGridTable\n Identifier = 62\n MinRows = 200\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (63) ]\nend\n"
+                        "object D: TGridTable\n Identifier = 63\n MinRows = 2\n Col = [ 0 ]\nend\n",
+                        "Table A would create more than 10000 sub-tables for one row", 1}),
+    [](const auto& info) { return std::string(kTemplateCaseNames[info.index]); });
 
 }  // namespace
 }  // namespace murena

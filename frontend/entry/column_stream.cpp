@@ -1,8 +1,10 @@
 #include "frontend/entry/column_stream.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "frontend/entry/general_format.h"
 
@@ -437,12 +439,72 @@ void readProperty(ValueReader& reader, GridTable& table, const std::string& name
   throw StreamError("Property " + name + " does not exist", nameLine);
 }
 
+// Sub-table templates refer to each other by identifier.  A template that
+// is reached again while its own sub-tables are being followed would build
+// tables without end (a sub-table per row, each with its sub-tables), and a
+// chain of templates with many minimum rows multiplies them; both are
+// refused when the definitions are read, before any row exists.
+class TemplateCheck {
+ public:
+  TemplateCheck(const TableDefinitions& definitions, const std::vector<int>& lines)
+      : definitions_(definitions), lines_(lines) {}
+
+  void run() {
+    for (const auto& entry : definitions_.entries()) tablesPerRow(*entry.second);
+  }
+
+ private:
+  static constexpr double kMaxTablesPerRow = 10000;
+  struct State {
+    bool done = false;
+    double perRow = 0;  // sub-tables made for one row, nested ones included
+  };
+
+  // Sub-tables that one new row of `table` makes, its sub-tables' own rows included.
+  double tablesPerRow(const GridTable& table) {
+    const auto [it, fresh] = states_.try_emplace(&table);
+    if (!fresh) {
+      if (!it->second.done) fail(table, " contains itself through its sub-table templates");
+      return it->second.perRow;
+    }
+    double perRow = 0;
+    for (int c = 0; c < table.columnCount(); ++c) {
+      const auto* flex = dynamic_cast<const TTableColumn*>(&table.column(c));
+      if (flex == nullptr) continue;
+      double largest = 0;  // the template depends on the row's option
+      for (int id : flex->templateIds()) {
+        const GridTable* source = id < 0 ? nullptr : table.registry().find(id);
+        if (source == nullptr) continue;
+        largest = std::max(largest, 1 + source->minRows() * tablesPerRow(*source));
+      }
+      perRow += largest;
+    }
+    if (perRow > kMaxTablesPerRow) fail(table, " would create more than 10000 sub-tables for one row");
+    State& state = states_[&table];
+    state.done = true;
+    state.perRow = perRow;
+    return perRow;
+  }
+
+  [[noreturn]] void fail(const GridTable& table, const char* what) const {
+    const auto& entries = definitions_.entries();
+    for (size_t i = 0; i < entries.size(); ++i)
+      if (entries[i].second.get() == &table) throw StreamError("Table " + entries[i].first + what, lines_[i]);
+    throw StreamError("Table with identifier " + std::to_string(table.identifier()) + what);
+  }
+
+  const TableDefinitions& definitions_;
+  const std::vector<int>& lines_;
+  std::unordered_map<const GridTable*, State> states_;
+};
+
 }  // namespace
 
 TableDefinitions readTableDefinitions(std::string_view text, TGridTableRegistry& tables,
                                       TGridTableChartRegistry& charts) {
   ValueReader reader(text);
   TableDefinitions definitions;
+  std::vector<int> objectLines;  // per table of the definitions
   while (reader.nextType() != ValueReader::Type::End) {
     const int objectLine = reader.line();
     if (!equalsNoCase(reader.readName(), "object")) throw StreamError(kInvalidValue, objectLine);
@@ -469,7 +531,9 @@ TableDefinitions readTableDefinitions(std::string_view text, TGridTableRegistry&
       readProperty(reader, *table, property, propertyLine);
     }
     definitions.add(std::move(name), std::move(table));
+    objectLines.push_back(objectLine);
   }
+  TemplateCheck(definitions, objectLines).run();
   return definitions;
 }
 

@@ -135,7 +135,10 @@ class TableDefinitions {
 // Reads every table of a definitions text into the registry of its family.
 // Failures throw StreamError with the line; the column messages are as above,
 // other failures are "Invalid property value", "Stream read error",
-// "Class <name> not found" and "Property <name> does not exist".
+// "Class <name> not found" and "Property <name> does not exist".  Sub-table
+// templates that lead back to a table are refused ("Table <name> contains
+// itself through its sub-table templates", at the line of its object), and so
+// are templates nested so that one row would make more than 10000 tables.
 TableDefinitions readTableDefinitions(std::string_view text, TGridTableRegistry& tables,
                                       TGridTableChartRegistry& charts);
 

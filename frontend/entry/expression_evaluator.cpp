@@ -60,29 +60,60 @@ constexpr std::array<std::string_view, 24> kFunctions{
     "cos", "sec", "arcsinh", "arcsin", "sinh", "sin", "csc", "abs",
     "frac", "int", "ln", "round", "ceil", "floor", "log", "sqrt"};
 
-bool endsWithFunctionName(const std::string& operand) {
-  const std::string low = lowered(operand);
-  for (std::string_view name : kFunctions)
-    if (low.size() >= name.size() && low.compare(low.size() - name.size(), name.size(), name) == 0)
-      return true;
+// True when the operand so far ends in a function name, so that a "-"
+// after it is the argument's sign.  Only the tail is compared: the test runs
+// for every operator of a long entry.
+bool endsWithFunctionName(std::string_view operand) {
+  for (std::string_view name : kFunctions) {
+    if (operand.size() < name.size()) continue;
+    const std::string_view tail = operand.substr(operand.size() - name.size());
+    bool same = true;
+    for (size_t i = 0; i < name.size() && same; ++i) same = lower(tail[i]) == name[i];
+    if (same) return true;
+  }
   return false;
 }
 
-// True when the operand so far ends in a decimal mantissa followed by "E",
-// so that a following sign belongs to the exponent: 1E-5 is a number, also
-// after a function name ("sqrt1E-5", as a parenthesis value is written).
-bool endsWithMantissaExponent(const std::string& operand) {
-  if (operand.empty() || (operand.back() != 'e' && operand.back() != 'E')) return false;
-  const size_t first = operand.find_first_not_of('-');
-  if (first != std::string::npos && operand[first] == '$') return false;  // hexadecimal digits
-  size_t i = operand.size() - 1;
-  size_t digits = 0;
-  while (i > 0 && ((operand[i - 1] >= '0' && operand[i - 1] <= '9') || operand[i - 1] == '.')) {
-    if (operand[i - 1] != '.') ++digits;
-    --i;
+// An operand being split off an expression, with what the sign rules need
+// to know about it kept up to date as characters are added.
+class OperandText {
+ public:
+  void add(char c) {
+    if (onlyMinus_ && c != '-') {
+      onlyMinus_ = false;
+      hexadecimal_ = c == '$';
+    }
+    text_ += c;
   }
-  return digits > 0;
-}
+  bool empty() const { return text_.empty(); }
+  const std::string& text() const { return text_; }
+  std::string take() {
+    onlyMinus_ = true;
+    hexadecimal_ = false;
+    return std::move(text_);
+  }
+  bool endsInFunctionName() const { return endsWithFunctionName(text_); }
+
+  // True when the operand ends in a decimal mantissa followed by "E", so that
+  // a following sign belongs to the exponent: 1E-5 is a number, also after a
+  // function name ("sqrt1E-5", as a parenthesis value is written).
+  bool endsWithMantissaExponent() const {
+    if (text_.empty() || (text_.back() != 'e' && text_.back() != 'E')) return false;
+    if (hexadecimal_) return false;  // hexadecimal digits
+    size_t i = text_.size() - 1;
+    size_t digits = 0;
+    while (i > 0 && ((text_[i - 1] >= '0' && text_[i - 1] <= '9') || text_[i - 1] == '.')) {
+      if (text_[i - 1] != '.') ++digits;
+      --i;
+    }
+    return digits > 0;
+  }
+
+ private:
+  std::string text_;
+  bool onlyMinus_ = true;    // nothing but signs so far
+  bool hexadecimal_ = false; // the first character after the signs is "$"
+};
 
 Real applyFunction(std::string_view name, Real x) {
   if (name == "arctanh") return std::atanh(x);
@@ -199,47 +230,50 @@ Real applyOperator(Real a, char op, Real b) {
   return carried(result);
 }
 
-// An expression without parentheses.
-Real evaluateFlat(const std::string& text) {
+// An expression without parentheses.  Splitting and each operator level
+// take one pass, so the time grows with the length of the entry.
+Real evaluateFlat(std::string_view text) {
   if (text.empty()) fail("entry cannot be blank");
   std::vector<std::string> operands;
   std::vector<char> operators;
-  std::string current;
+  OperandText current;
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (isOperator(c)) {
-      const bool sign = c == '-' && (i == 0 || isOperator(text[i - 1]) || endsWithFunctionName(current));
-      const bool exponentSign = (c == '-' || c == '+') && endsWithMantissaExponent(current);
+      const bool sign = c == '-' && (i == 0 || isOperator(text[i - 1]) || current.endsInFunctionName());
+      const bool exponentSign = (c == '-' || c == '+') && current.endsWithMantissaExponent();
       if (sign || exponentSign) {
-        current += c;
+        current.add(c);
         continue;
       }
-      if (!current.empty()) operands.push_back(current);
-      current.clear();
+      if (!current.empty()) operands.push_back(current.take());
       operators.push_back(c);
     } else {
-      current += c;
+      current.add(c);
     }
   }
-  if (!current.empty()) operands.push_back(current);
+  if (!current.empty()) operands.push_back(current.take());
   if (operands.size() != operators.size() + 1) fail("invalid expression");
 
   std::vector<Real> values;
   values.reserve(operands.size());
   for (const std::string& operand : operands) values.push_back(operandValue(operand, 0));
 
+  // Each level from left to right: an operator of the level joins its right
+  // operand into the value on its left; the others are kept for later levels.
   static constexpr std::array<std::string_view, 4> kLevels{"^", "*/%&", "+-|", "="};
   for (std::string_view level : kLevels) {
-    size_t i = 0;
-    while (i < operators.size()) {
-      if (level.find(operators[i]) == std::string_view::npos) {
-        ++i;
-        continue;
+    size_t kept = 0;  // values[0..kept] and operators[0..kept) are the result so far
+    for (size_t i = 0; i < operators.size(); ++i) {
+      if (level.find(operators[i]) != std::string_view::npos) {
+        values[kept] = applyOperator(values[kept], operators[i], values[i + 1]);
+      } else {
+        operators[kept] = operators[i];
+        values[++kept] = values[i + 1];
       }
-      values[i] = applyOperator(values[i], operators[i], values[i + 1]);
-      values.erase(values.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-      operators.erase(operators.begin() + static_cast<std::ptrdiff_t>(i));
     }
+    operators.resize(kept);
+    values.resize(kept + 1);
   }
   return values.front();
 }
@@ -247,18 +281,30 @@ Real evaluateFlat(const std::string& text) {
 }  // namespace
 
 long double evaluateExpressionExtended(std::string_view input) {
+  // Spaces and tabs are removed.  The innermost parentheses are evaluated
+  // first and replaced by their value: in one pass from the left, each ")"
+  // closes the last "(" still open, so `open` holds the text since every
+  // unclosed "(" and the outermost text comes first.
   std::string text;
-  for (char c : input)
-    if (c != ' ' && c != '\t') text += c;
-  if (text.empty()) fail("entry cannot be blank");
-  // Innermost parentheses first, each pair replaced by its value.
-  for (;;) {
-    const size_t close = text.find(')');
-    if (close == std::string::npos) break;
-    const size_t open = close == 0 ? std::string::npos : text.rfind('(', close - 1);
-    if (open == std::string::npos) fail("() (parentheses) do not match");
-    const Real inner = evaluateFlat(text.substr(open + 1, close - open - 1));
-    text.replace(open, close - open + 1, valueText(inner));
+  std::vector<std::string> open;
+  for (const char c : input) {
+    if (c == ' ' || c == '\t') continue;
+    if (c == '(') {
+      open.emplace_back();
+    } else if (c == ')') {
+      if (open.empty()) fail("() (parentheses) do not match");
+      const Real inner = evaluateFlat(open.back());
+      open.pop_back();
+      (open.empty() ? text : open.back()) += valueText(inner);
+    } else {
+      (open.empty() ? text : open.back()) += c;
+    }
+  }
+  if (text.empty() && open.empty()) fail("entry cannot be blank");
+  // An unmatched "(" stays in the text (and fails as an invalid character).
+  for (const std::string& level : open) {
+    text += '(';
+    text += level;
   }
   return evaluateFlat(text);
 }

@@ -57,9 +57,8 @@ int widest(int width, const std::string& text) {
 // ---------------------------------------------------------------- registries
 
 GridTable* TableRegistry::find(int identifier) const {
-  for (GridTable* t : tables_)
-    if (t->identifier() == identifier) return t;
-  return nullptr;
+  const auto it = byIdentifier_.find(identifier);
+  return it == byIdentifier_.end() ? nullptr : it->second;
 }
 
 int TableRegistry::claimIdentifier() {
@@ -71,8 +70,36 @@ TableRegistry::~TableRegistry() {
   for (GridTable* t : tables_) t->registry_ = nullptr;
 }
 
+void TableRegistry::add(GridTable* table) {
+  table->registryIndex_ = tables_.size();
+  tables_.push_back(table);
+  // The counter may have reached its end: a table without a free number of
+  // its own is found only once another table gives that number up.
+  byIdentifier_.try_emplace(table->identifier_, table);
+}
+
 void TableRegistry::remove(GridTable* table) {
-  tables_.erase(std::remove(tables_.begin(), tables_.end(), table), tables_.end());
+  const size_t index = table->registryIndex_;
+  if (index >= tables_.size() || tables_[index] != table) return;
+  // The last table takes the place of the removed one.
+  tables_[index] = tables_.back();
+  tables_[index]->registryIndex_ = index;
+  tables_.pop_back();
+  const auto it = byIdentifier_.find(table->identifier_);
+  if (it != byIdentifier_.end() && it->second == table) byIdentifier_.erase(it);
+}
+
+void TableRegistry::changeIdentifier(GridTable* table, int identifier) {
+  const int old = table->identifier_;
+  GridTable* other = find(identifier);
+  if (other != nullptr) {
+    other->identifier_ = old;
+    byIdentifier_[old] = other;
+  } else if (find(old) == table) {
+    byIdentifier_.erase(old);
+  }
+  table->identifier_ = identifier;
+  byIdentifier_[identifier] = table;
 }
 
 void ColumnClassRegistry::add(int typeId, Factory factory) {
@@ -410,16 +437,16 @@ void TTableColumn::insertRows(GridTable& table, int position, int count) {
   }
   tables_.insert(tables_.begin() + position, std::make_move_iterator(created.begin()),
                  std::make_move_iterator(created.end()));
-  renumber();
+  renumber(position);
 }
 
 void TTableColumn::deleteRow(int index) {
   eraseValue(tables_, index);
-  renumber();
+  renumber(index);
 }
 
-void TTableColumn::renumber() {
-  for (size_t i = 0; i < tables_.size(); ++i)
+void TTableColumn::renumber(int from) {
+  for (size_t i = static_cast<size_t>(from); i < tables_.size(); ++i)
     if (tables_[i]) tables_[i]->setRowNumber(static_cast<int>(i) + 1);
 }
 
@@ -536,8 +563,7 @@ TableRegistry& GridTable::registry() const {
 
 void GridTable::setIdentifier(int identifier) {
   if (identifier < 0 || identifier == identifier_ || registry_ == nullptr) return;
-  if (GridTable* other = registry_->find(identifier)) other->identifier_ = identifier_;
-  identifier_ = identifier;
+  registry_->changeIdentifier(this, identifier);
 }
 
 void GridTable::setMaxRows(int rows) { maxRows_ = std::max(0, rows); }

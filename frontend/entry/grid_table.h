@@ -27,8 +27,10 @@
 // counter and template lookup: a sub-table is built from a template of its own
 // family), their column-class registries, and the chart settings carried by
 // chart tables.
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "frontend/entry/entry_errors.h"
@@ -61,7 +63,9 @@ class ValueWriter;
 
 // The tables of one family.  A new table takes the next free number of the
 // counter (starting at 0); giving a table a number that another table holds
-// makes the two swap, so identifiers stay unique.
+// makes the two swap, so identifiers stay unique.  Look-up, registration and
+// removal take constant time: a project with many curve sets creates and
+// destroys a sub-table per row.
 class TableRegistry {
  public:
   TableRegistry() = default;
@@ -71,15 +75,19 @@ class TableRegistry {
   virtual ~TableRegistry();
 
   GridTable* find(int identifier) const;  // null when none
+  // Every registered table, in no particular order.
   const std::vector<GridTable*>& tables() const { return tables_; }
 
  private:
   friend class GridTable;
   int claimIdentifier();
-  void add(GridTable* table) { tables_.push_back(table); }
+  void add(GridTable* table);
   void remove(GridTable* table);
+  // Gives `table` the identifier; the table holding it takes the old one.
+  void changeIdentifier(GridTable* table, int identifier);
 
   std::vector<GridTable*> tables_;
+  std::unordered_map<int, GridTable*> byIdentifier_;
   int counter_ = 0;
 };
 
@@ -303,7 +311,8 @@ class TTableColumn final : public TColumn {
   std::unique_ptr<TColumn> clone() const override;
 
  private:
-  void renumber();
+  // Row numbers of the sub-tables from row `from` on (rows above keep theirs).
+  void renumber(int from);
 
   std::vector<int> templateIds_;
   std::vector<std::unique_ptr<GridTable>> tables_;
@@ -513,6 +522,7 @@ class GridTable {
   const TColumn& cellColumn(int column, int row) const;
 
   TableRegistry* registry_;
+  size_t registryIndex_ = 0;  // position in the registry's list
   GridTable* owner_;
   int identifier_ = 0;
   std::string caption_;

@@ -9,6 +9,8 @@ namespace murena {
 
 namespace {
 
+constexpr const char* kRealExpected = "A floating point number was expected but not found.";
+
 [[noreturn]] void itemError(size_t line, size_t item, const char* expected) {
   throw WordReaderError("Error on Line " + std::to_string(line + 1) + " Item " + std::to_string(item + 1) + "\n" +
                         expected);
@@ -71,11 +73,14 @@ void TWordReader::advanceItem() {
 double TWordReader::nextReal() {
   toNextItem();
   double value = 0;
-  if (!parseDecimal(items_[line_][item_], value))
-    itemError(line_, item_, "A floating point number was expected but not found.");
+  if (!parseDecimal(items_[line_][item_], value)) itemError(line_, item_, kRealExpected);
+  lastLine_ = line_;
+  lastItem_ = item_;
   advanceItem();
   return value;
 }
+
+void TWordReader::failLastReal() const { itemError(lastLine_, lastItem_, kRealExpected); }
 
 int TWordReader::nextInteger() {
   toNextItem();

@@ -28,6 +28,10 @@ class TWordReader {
   // part or lies outside the signed 32-bit range gives "Error on Line n Item
   // m", a line break, "An integer was expected but not found.".
   int nextInteger();
+  // Refuses the real item read last, with the message of an item that is not
+  // a number: for a value that the caller's unit conversion takes beyond the
+  // finite numbers.
+  [[noreturn]] void failLastReal() const;
   // The whole current line unchanged; the reader moves to the next line.
   std::string restOfLine();
   // Items of the current line (0 past the end).
@@ -47,6 +51,8 @@ class TWordReader {
   std::vector<std::vector<std::string>> items_;
   size_t line_ = 0;
   size_t item_ = 0;
+  size_t lastLine_ = 0;  // position of the item read last
+  size_t lastItem_ = 0;
 };
 
 }  // namespace murena

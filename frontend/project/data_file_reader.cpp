@@ -1,6 +1,7 @@
 #include "frontend/project/data_file_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <initializer_list>
 
@@ -165,7 +166,7 @@ class BlockReader {
       skipBlankLines();
       const bool withPrestress = in_.itemCount() > 6;
       reals(t, r, {col::kTiebackDepth});
-      t.setReal(col::kTiebackArea, r, in_.nextReal() * areaFactor);
+      t.setReal(col::kTiebackArea, r, convertedReal(areaFactor));
       reals(t, r, {col::kTiebackModulus, col::kTiebackUnbonded, col::kTiebackAngle, col::kTiebackSpacing});
       if (withPrestress) reals(t, r, {col::kTiebackPrestress});
     }
@@ -183,7 +184,7 @@ class BlockReader {
     countedRows(t);
     for (int r = 0; r < t.rowCount(); ++r) {
       t.setReal(col::kDistDepth, r, in_.nextReal() / feet());
-      t.setReal(col::kDistLoad, r, in_.nextReal() * feet());
+      t.setReal(col::kDistLoad, r, convertedReal(feet()));
     }
   }
 
@@ -254,11 +255,13 @@ class BlockReader {
     const SoilParameterItems* items = soilParameterItems(type);
     const bool rock = isRock(type);
     for (int k = 0; k < 6; ++k) {
-      const double v = in_.nextReal();
-      if (items == nullptr || (longTerm && k == 5 && !rock)) continue;
+      if (items == nullptr || (longTerm && k == 5 && !rock)) {
+        in_.nextReal();
+        continue;
+      }
       const SoilParameterItem item = (*items)[static_cast<size_t>(k)];
-      if (!cellExists(params, item.column, row)) continue;
-      params->setReal(item.column, row, v * writtenParameterDivisor(item.conversion, d_.UnitSystem));
+      const double v = convertedReal(writtenParameterDivisor(item.conversion, d_.UnitSystem));
+      if (cellExists(params, item.column, row)) params->setReal(item.column, row, v);
     }
   }
 
@@ -317,6 +320,15 @@ class BlockReader {
   }
   void reals(GridTable& t, int row, std::initializer_list<int> columns) {
     for (int c : columns) t.setReal(c, row, in_.nextReal());
+  }
+
+  // A real converted to the units the tables hold; a value that the
+  // conversion takes beyond the finite numbers is refused like an item that
+  // is not a number (it could never be written again).
+  double convertedReal(double factor) {
+    const double v = in_.nextReal() * factor;
+    if (!std::isfinite(v)) in_.failLastReal();
+    return v;
   }
 
   // Sets the table's rows from a count item; returns the row count.

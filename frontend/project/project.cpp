@@ -1,7 +1,10 @@
 #include "frontend/project/project.h"
 
+#include <stdlib.h>
+
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 #include "common/data_file_layout.h"
 #include "frontend/project/atomic_file.h"
@@ -19,6 +22,15 @@ namespace fs = std::filesystem;
 
 TProject::TProject(TProjectTables& tables) : tables_(tables) { newProject(); }
 
+TProject::~TProject() { leaveWorkingFolder(); }
+
+TProject::TProject(TProject&& other) noexcept
+    : tables_(other.tables_),
+      data_(std::move(other.data_)),
+      modified_(other.modified_),
+      workingFolder_(std::exchange(other.workingFolder_, {})),
+      workingBase_(std::exchange(other.workingBase_, {})) {}
+
 void TProject::clearModified() {
   modified_ = false;
   tables_.clearModified();
@@ -31,6 +43,7 @@ void TProject::resetData() {
 }
 
 void TProject::newProject() {
+  leaveWorkingFolder();
   resetData();
   clearModified();
 }
@@ -48,6 +61,7 @@ std::string fullPath(const std::string& path) {
 
 std::string TProject::open(const std::string& file, int layout) {
   const std::string path = fullPath(file);
+  leaveWorkingFolder();
   resetData();
   data_->FileName = path;
   std::string message = readProjectFile(path, *data_, tables_, layout);
@@ -58,8 +72,11 @@ std::string TProject::open(const std::string& file, int layout) {
       std::string text;
       readWholeFile(path, text);
       const auto stages = splitStagedLines(splitTextLines(text));
-      for (size_t k = 0; k < stages.size(); ++k)
-        writeFileAtomically(stageFileName(path, static_cast<int>(k) + 1), joinCrLfLines(stages[k]));
+      writeStagesSomewhere([&] {
+        for (size_t k = 0; k < stages.size(); ++k)
+          writeFileAtomically(stagePath(static_cast<int>(k) + 1), joinCrLfLines(stages[k]),
+                              WriteProtectedFile::kReplace);
+      });
       // Older layouts are converted stage by stage into the current one.
       if (layoutForFilterIndex(layout) != kLayoutCurrent) {
         for (int k = 1; k <= count; ++k) {
@@ -81,24 +98,28 @@ std::string TProject::open(const std::string& file, int layout) {
   return message;
 }
 
-void TProject::save() {
+void TProject::save() { save(WriteProtectedFile::kRefuse); }
+
+void TProject::save(WriteProtectedFile writeProtected) {
   TProgramData& d = *data_;
   std::string text;
   if (d.StageCount >= 2) {
     storeCurrentStage();
-    text = assembleStagedFile(d.FileName, d.StageCount);
+    text = assembleStagedFile(stageBase(), d.StageCount);
   } else {
     text = dataFileText(d, tables_);
   }
-  writeFileAtomically(d.FileName, text);
+  writeFileAtomically(d.FileName, text, writeProtected);
   clearModified();
 }
 
-void TProject::saveAs(const std::string& file) {
+void TProject::saveAs(const std::string& file) { saveAs(file, WriteProtectedFile::kRefuse); }
+
+void TProject::saveAs(const std::string& file, WriteProtectedFile writeProtected) {
   const std::string path = fullPath(file);
   TProgramData& d = *data_;
   if (d.StageCount < 2) {
-    writeFileAtomically(path, dataFileText(d, tables_));
+    writeFileAtomically(path, dataFileText(d, tables_), writeProtected);
     d.FileName = path;
     clearModified();
     return;
@@ -106,9 +127,19 @@ void TProject::saveAs(const std::string& file) {
   // The current stage is stored first, so that the file saved is what the
   // user sees, as with Save.
   storeCurrentStage();
-  writeFileAtomically(path, assembleStagedFile(d.FileName, d.StageCount));
+  writeFileAtomically(path, assembleStagedFile(stageBase(), d.StageCount), writeProtected);
   const std::string oldName = d.FileName;
   d.FileName = path;
+  if (!workingFolder_.empty()) {
+    // From the working folder the stage files are copied beside the new data
+    // file; the working folder is given up once all of them are there.
+    for (int k = 1; k <= d.StageCount; ++k)
+      writeFileAtomically(stageFileName(path, k), readStageFile(stagePath(k)), WriteProtectedFile::kReplace);
+    leaveWorkingFolder();
+    d.StageFileName = stagePath(d.CurrentStage);
+    clearModified();
+    return;
+  }
   d.StageFileName = stageFileName(path, d.CurrentStage);
   std::string failure;
   for (int k = 1; k <= d.StageCount; ++k) {
@@ -130,7 +161,7 @@ void TProject::saveAs(const std::string& file) {
 bool TProject::needsSaveAs() const {
   std::string ext = fs::path(data_->FileName).extension().string();
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return data_->FileName == kDefaultFileName || ext != ".mr5d";
+  return data_->FileName == kDefaultFileName || ext != ".mr5d" || !workingFolder_.empty();
 }
 
 void TProject::setUnitSystem(int system) {
@@ -148,12 +179,48 @@ std::string TProject::windowCaption() const {
   return std::string("MURENA ") + layout::kVersionText + " - " + projectDisplayName(data_->FileName);
 }
 
+// ------------------------------------------------------- stage file places
+
+std::string TProject::stageBase() const { return workingFolder_.empty() ? data_->FileName : workingBase_; }
+
+std::string TProject::stagePath(int stage) const { return stageFileName(stageBase(), stage); }
+
+template <class WriteStages>
+void TProject::writeStagesSomewhere(WriteStages writeStages) {
+  try {
+    writeStages();
+  } catch (const EProjectWriteError&) {
+    if (!workingFolder_.empty()) throw;
+    deleteStageFiles(1, layout::kMaxStages);  // what was written before the failure
+    enterWorkingFolder();
+    writeStages();
+  }
+}
+
+void TProject::enterWorkingFolder() {
+  std::error_code ec;
+  std::string pattern = (fs::temp_directory_path(ec) / "murena-stages-XXXXXX").string();
+  if (ec || ::mkdtemp(pattern.data()) == nullptr)
+    throw EProjectWriteError("No working folder for the stage files could be made in the temporary folder.");
+  workingFolder_ = pattern;
+  workingBase_ = (fs::path(workingFolder_) / fs::path(data_->FileName).filename()).string();
+}
+
+void TProject::leaveWorkingFolder() {
+  if (workingFolder_.empty()) return;
+  std::error_code ec;
+  fs::remove_all(workingFolder_, ec);
+  workingFolder_.clear();
+  workingBase_.clear();
+}
+
 // ------------------------------------------------------------------ stages
 
 void TProject::storeCurrentStage() {
   TProgramData& d = *data_;
-  d.StageFileName = stageFileName(d.FileName, d.CurrentStage);
-  writeFileAtomically(d.StageFileName, stageFileText(d, tables_, d.CurrentStage));
+  d.StageFileName = stagePath(d.CurrentStage);
+  // Stage files are the program's own working copies: always replaced.
+  writeFileAtomically(d.StageFileName, stageFileText(d, tables_, d.CurrentStage), WriteProtectedFile::kReplace);
 }
 
 std::string TProject::loadCurrentStage() { return loadStageFile(kLayoutCurrent); }
@@ -162,7 +229,7 @@ std::string TProject::loadCurrentStage() { return loadStageFile(kLayoutCurrent);
 // the file name and the stage state.
 std::string TProject::loadStageFile(int layout) {
   TProgramData& d = *data_;
-  d.StageFileName = stageFileName(d.FileName, d.CurrentStage);
+  d.StageFileName = stagePath(d.CurrentStage);
   if (!fs::exists(d.StageFileName)) return {};
   const TProgramData kept = d;
   resetData();
@@ -180,7 +247,7 @@ std::string TProject::loadStageFile(int layout) {
 void TProject::deleteStageFiles(int from, int to) const {
   for (int k = from; k <= to; ++k) {
     std::error_code ec;
-    fs::remove(stageFileName(data_->FileName, k), ec);
+    fs::remove(stagePath(k), ec);
   }
 }
 
@@ -237,19 +304,27 @@ std::string TProject::setStageCount(int count) {
   if (n == 1 || c == 1 || n < c) data_->CurrentStage = 1;
   if (n == 1) {
     deleteStageFiles(1, layout::kMaxStages);
+    leaveWorkingFolder();
     data_->StageFileName.clear();
     if (c != 1) modified_ = true;
     return message;
   }
   if (n != c) {
     const int s = data_->CurrentStage;
-    for (int k = 1; k <= n; ++k) {
-      data_->CurrentStage = k;
-      const std::string stageMessage = loadCurrentStage();
-      if (message.empty()) message = stageMessage;
-      data_->StageCount = n;
-      storeCurrentStage();
-    }
+    const auto storeStages = [&] {
+      for (int k = 1; k <= n; ++k) {
+        data_->CurrentStage = k;
+        const std::string stageMessage = loadCurrentStage();
+        if (message.empty()) message = stageMessage;
+        data_->StageCount = n;
+        storeCurrentStage();
+      }
+    };
+    // A project that becomes staged may lie in a folder it cannot write.
+    if (c == 1)
+      writeStagesSomewhere(storeStages);
+    else
+      storeStages();
     data_->CurrentStage = s;
     const std::string stageMessage = loadCurrentStage();
     if (message.empty()) message = stageMessage;

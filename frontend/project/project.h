@@ -7,10 +7,14 @@
 // Stage files (Wall.st1 .. Wall.st5 beside Wall.mr5d) are the working copies
 // of a staged project: the current stage is edited in the project, stored to
 // its stage file on switching, updating and saving, and the data file is
-// assembled from the stage files.
+// assembled from the stage files.  When they cannot be written beside the
+// data file (a staged project opened from a read-only folder), they live in
+// a private working folder under the system's temporary folder until Save As
+// puts the project somewhere writable; the folder is removed with the project.
 #include <memory>
 #include <string>
 
+#include "frontend/project/atomic_file.h"
 #include "frontend/project/program_data.h"
 #include "frontend/project/project_tables.h"
 
@@ -24,6 +28,12 @@ class TProject {
  public:
   // Starts with a new project.
   explicit TProject(TProjectTables& tables);
+  // Removes the private working folder of the stage files, if any.
+  ~TProject();
+  // The working folder goes with the moved project.
+  TProject(TProject&& other) noexcept;
+  TProject(const TProject&) = delete;
+  TProject& operator=(const TProject&) = delete;
 
   TProgramData& data() { return *data_; }
   const TProgramData& data() const { return *data_; }
@@ -48,9 +58,18 @@ class TProject {
   void save();
   // Saves under a new name; a staged project's stage files move with it.
   void saveAs(const std::string& path);
+  // Save and Save As refuse to replace a write-protected data file
+  // (EProjectWriteError with writeProtectedMessage).  The window asks first
+  // when isWriteProtected(path) holds and, on Yes, passes kReplace.
+  void save(WriteProtectedFile writeProtected);
+  void saveAs(const std::string& path, WriteProtectedFile writeProtected);
 
-  // Save must go through Save As: the default name, or a file of an older layout.
+  // Save must go through Save As: the default name, a file of an older
+  // layout, or a staged project whose stage files are in the working folder.
   bool needsSaveAs() const;
+  // The private working folder of the stage files; empty while they lie
+  // beside the data file.
+  const std::string& stageWorkingFolder() const { return workingFolder_; }
 
   // Switches the unit system, converting values (English <-> SI only).
   void setUnitSystem(int system);
@@ -84,10 +103,22 @@ class TProject {
   void resetData();
   std::string loadStageFile(int layout);
   void deleteStageFiles(int from, int to) const;
+  // The path whose ".st1" .. ".st5" are the stage files: the data file, or
+  // its name in the working folder.
+  std::string stageBase() const;
+  std::string stagePath(int stage) const;
+  // Runs `writeStages` beside the data file; when that fails, again in a
+  // new working folder.
+  template <class WriteStages>
+  void writeStagesSomewhere(WriteStages writeStages);
+  void enterWorkingFolder();
+  void leaveWorkingFolder();
 
   TProjectTables& tables_;
   std::unique_ptr<TProgramData> data_;
   bool modified_ = false;
+  std::string workingFolder_;
+  std::string workingBase_;
 };
 
 }  // namespace murena

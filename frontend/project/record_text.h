@@ -2,18 +2,29 @@
 // Builder of data-file text: integers in decimal, reals in the general format
 // with 8 significant digits, the soil-parameter placeholder, and CR LF line
 // ends.
+#include <cmath>
 #include <string>
 #include <string_view>
 
 #include "common/data_file_layout.h"
 #include "frontend/entry/general_format.h"
+#include "frontend/project/file_errors.h"
 
 namespace murena {
+
+inline constexpr const char* kNotFiniteMessage =
+    "The project holds a value that is not a finite number; it was not saved.";
 
 class RecordText {
  public:
   RecordText& i(int v) { text_ += std::to_string(v); return *this; }
-  RecordText& r(double v) { text_ += formatGeneral(v, 8); return *this; }
+  // A value that is not a finite number would make a file that no reader
+  // takes: the save is refused instead (EProjectWriteError).
+  RecordText& r(double v) {
+    if (!std::isfinite(v)) throw EProjectWriteError(kNotFiniteMessage);
+    text_ += formatGeneral(v, 8);
+    return *this;
+  }
   RecordText& tab() { text_ += '\t'; return *this; }
   RecordText& sp() { text_ += ' '; return *this; }
   RecordText& text(std::string_view s) { text_ += s; return *this; }

@@ -20,13 +20,14 @@ std::vector<std::vector<std::string>> splitStagedLines(const std::vector<std::st
 
 std::string assembleStagedFile(const std::string& dataFile, int stageCount) {
   std::string out;
-  for (int k = 1; k <= stageCount; ++k) {
-    const std::string name = stageFileName(dataFile, k);
-    std::string text;
-    if (!readWholeFile(name, text)) throw EProjectWriteError("Stage file " + name + " could not be read.");
-    out += joinCrLfLines(splitTextLines(text));
-  }
+  for (int k = 1; k <= stageCount; ++k) out += joinCrLfLines(splitTextLines(readStageFile(stageFileName(dataFile, k))));
   return out;
+}
+
+std::string readStageFile(const std::string& path) {
+  std::string text;
+  if (!readWholeFile(path, text)) throw EProjectWriteError("Stage file " + path + " could not be read.");
+  return text;
 }
 
 }  // namespace murena

@@ -19,4 +19,7 @@ std::vector<std::vector<std::string>> splitStagedLines(const std::vector<std::st
 // file throws EProjectWriteError (the data file is then not touched).
 std::string assembleStagedFile(const std::string& dataFile, int stageCount);
 
+// The whole text of one stage file (EProjectWriteError when it cannot be read).
+std::string readStageFile(const std::string& path);
+
 }  // namespace murena

@@ -248,5 +248,52 @@ TEST(DefinitionText, MinRowsZeroReadsAsOneAndBadIdentifierIsIgnored) {
   EXPECT_THROW(defs.get("B"), TableError);
 }
 
+TEST(DefinitionText, TemplatesSharedByTablesAreNoCycle) {
+  // Two soil tables use the same parameter templates; the clay template is
+  // reached twice, never from inside itself.
+  TGridTableRegistry tables;
+  TGridTableChartRegistry charts;
+  const char* text =
+      "object Clay: TGridTable\n Identifier = 18\n MinRows = 2\n Col = [ 1 2 ('c') True False False 'L' ]\nend\n"
+      "object Soil: TGridTable\n Col = [ 2 0 ('t') True False ('a' 'b')"
+      " 3 ('p') True False 'FLEXCOLUMN2' (18 18) ]\nend\n"
+      "object LongSoil: TGridTable\n Col = [ 2 0 ('t') True False ('a' 'b')"
+      " 3 ('p') True False 'FLEXCOLUMN2' (18 -1) ]\nend\n";
+  TableDefinitions defs = readTableDefinitions(text, tables, charts);
+  defs.get("Soil").setRowCount(3);
+  ASSERT_NE(defs.get("Soil").subTable(1, 2), nullptr);
+  EXPECT_EQ(defs.get("Soil").subTable(1, 2)->rowCount(), 2);
+}
+
+// A template whose sub-tables lead back to it would build tables without
+// end (MinRows to the power of the nesting depth), and a chain of templates
+// with many rows multiplies them: both are refused while reading.
+const char* const kTemplateCaseNames[] = {"SelfReference", "CycleThroughThreeTables", "ChartSelfReference",
+                                          "TooManyTablesPerRow"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, DefinitionErrors,
+    ::testing::Values(
+        DefinitionError{"object A: TGridTable\n Identifier = 50\n MinRows = 9\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (50) ]\nend\n",
+                        "Table A contains itself through its sub-table templates", 1},
+        DefinitionError{"object Top: TGridTable\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (51) ]\nend\n"
+                        "object A: TGridTable\n Identifier = 51\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (-1 52) ]\nend\n"
+                        "object B: TGridTable\n Identifier = 52\n Col = [ 1 3 ('x') True False 7 ]\nend\n"
+                        "object C: TGridTable\n Identifier = 7\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (51) ]\nend\n",
+                        "Table A contains itself through its sub-table templates", 4},
+        DefinitionError{"object Charts: TGridTableChart\n Identifier = 3\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (3) False False 0 1 0 0 ]\nend\n",
+                        "Table Charts contains itself through its sub-table templates", 1},
+        DefinitionError{"object A: TGridTable\n Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (61) ]\nend\n"
+                        "object B: TGridTable\n Identifier = 61\n MinRows = 200\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (62) ]\nend\n"
+                        "object C: TGridTable\n Identifier = 62\n MinRows = 200\n"
+                        " Col = [ 1 3 ('x') True False 'FLEXCOLUMN2' (63) ]\nend\n"
+                        "object D: TGridTable\n Identifier = 63\n MinRows = 2\n Col = [ 0 ]\nend\n",
+                        "Table A would create more than 10000 sub-tables for one row", 1}),
+    [](const auto& info) { return std::string(kTemplateCaseNames[info.index]); });
+
 }  // namespace
 }  // namespace murena

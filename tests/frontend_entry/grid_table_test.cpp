@@ -330,6 +330,22 @@ TEST(TableRegistry, IdentifiersAreUniqueAndSwap) {
   }
   EXPECT_EQ(registry.tables().size(), 3u);
 
+  // Removing a table from the middle keeps every other one found.
+  {
+    auto e = std::make_unique<TGridTable>(registry);
+    auto f = std::make_unique<TGridTable>(registry);
+    const int fId = f->identifier();
+    e.reset();
+    EXPECT_EQ(registry.find(fId), f.get());
+    f->setIdentifier(2);  // swaps with b
+    EXPECT_EQ(registry.find(2), f.get());
+    EXPECT_EQ(registry.find(fId), &b);
+  }
+  EXPECT_EQ(registry.tables().size(), 3u);
+  EXPECT_EQ(registry.find(1), &a);
+  EXPECT_NE(registry.find(b.identifier()), nullptr);
+  EXPECT_EQ(registry.find(c.identifier()), &c);
+
   TGridTableChartRegistry charts;  // a separate counter per family
   TGridTableChart chart(charts);
   EXPECT_EQ(chart.identifier(), 0);

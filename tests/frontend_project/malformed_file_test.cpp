@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "frontend/project/data_file_reader.h"
 #include "frontend/project/data_file_writer.h"
+#include "frontend/project/file_errors.h"
+#include "frontend/project/record_text.h"
 #include "frontend/project/project.h"
 #include "frontend/entry/text_lines.h"
 #include "sample_project.h"
@@ -41,7 +46,23 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"HugeCount", "Wall\r\n1 0\t1\t0\t2\t2 0 1 0 0\r\n40 6\t100\t1E-5\t0\t0\r\n0\t1\t1\t0\r\n2000000000\r\n",
                       "This file either invalid or incomplete."},
         MalformedCase{"NegativeCounts", "Wall\r\n1 -5\t1\t-1\t0\t0 -2 1 -3 -4\r\n40 6\t100\t1E-5\t0\t0\r\n0\t1\t1\t0\r\n-1\r\n-1\r\n0\r\n",
-                      ""}),
+                      ""},
+        // Values that the conversion into the tables' units takes beyond the
+        // finite numbers (pci to pcf, m^2 to mm^2, per inch to per foot) were
+        // once held as infinity and saved as a file no reader takes.
+        MalformedCase{"UnitWeightBeyondFiniteInPcf",
+                      "Wall\r\n1 0\t1\t0\t2\t2 0 1 0 0\r\n40 6\t10\t1E-5\t120\t12\r\n0\t40\t1\t3E9\r\n0\r\n0\r\n"
+                      "120\t12\t12\t600\t600\t1\t1\t0\r\n0\t0\t0\t0\t0\t0\r\n0\r\n1\r\n4 600 \r\n"
+                      "1E306 0.0  32 0.0  90 0 \r\n",
+                      "Error on Line 12 Item 1\nA floating point number was expected but not found."},
+        MalformedCase{"TiebackAreaBeyondFiniteInSquareMillimetres",
+                      "Wall\r\n2 0\t1\t0\t0\t0 0 1 0 1\r\n40 0.1\t1\t1E-5\t0\t1\r\n0\t40\t1\t5E4\r\n0\r\n0\r\n"
+                      "1\t1E303\t2E8\t4\t15\t2\r\n0\r\n",
+                      "Error on Line 7 Item 2\nA floating point number was expected but not found."},
+        MalformedCase{"DistributedLoadBeyondFinitePerFoot",
+                      "Wall\r\n1 0\t1\t0\t1\t0 0 1 0 0\r\n40 6\t10\t1E-5\t0\t12\r\n0\t40\t1\t3E9\r\n0\r\n0\r\n"
+                      "2\r\n0\t1\r\n240\t1.7E308\r\n0\r\n",
+                      "Error on Line 9 Item 2\nA floating point number was expected but not found."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MalformedFile, IntegerWrittenWithZeroFractionIsAccepted) {
@@ -84,6 +105,56 @@ TEST(MalformedFile, OpeningKeepsWhatWasReadUnderTheFilesName) {
   EXPECT_EQ(tables.PileSect.integer(col::kSectTo, 0), 40);
   EXPECT_EQ(tables.PYMod.rowCount(), 2);
   EXPECT_FALSE(project.isModified());
+}
+
+// A control line that asks for as many p-y curve sets as the file has lines,
+// followed by 100,000 blank lines: each set makes a sub-table, and the table
+// registry once looked each up and removed it by a linear search, so opening
+// took about 48 s and the next New 34 s (see the project-open benchmark).
+std::string manyCurveSetsText(int lines) {
+  std::string text = "Blank lines\r\n1 0\t1\t0\t0\t1 " + std::to_string(lines) + " 1 0 0\r\n";
+  for (int i = 0; i < lines; ++i) text += " \r\n";
+  return text;
+}
+
+TEST(MalformedFile, FileOfManyCurveSetsOpensAndNewEmptiesIt) {
+  testing_support::TempFolder folder;
+  const std::string path = folder.file("Blank.mr5d");
+  testing_support::writeText(path, manyCurveSetsText(100000));
+  TProjectTables tables;
+  TProject project(tables);
+  EXPECT_EQ(project.open(path, kLayoutCurrent), "This file either invalid or incomplete.");
+  ASSERT_EQ(tables.PYCurves2.rowCount(), 100000);
+  GridTable* last = tables.PYCurves2.subTable(col::kSetCurve, 99999);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->rowNumber(), 100000);
+  EXPECT_EQ(last->rowCount(), last->minRows());
+  project.newProject();
+  EXPECT_EQ(tables.PYCurves2.rowCount(), tables.PYCurves2.minRows());
+  // Only the templates and the default rows' sub-tables are left registered.
+  EXPECT_LT(tables.PYCurves2.registry().tables().size(), 100u);
+}
+
+// A value that is not a finite number is never written: the save is
+// refused and the old file kept.
+TEST(MalformedFile, ProjectHoldingANonFiniteValueIsNotSaved) {
+  testing_support::TempFolder folder;
+  TProjectTables tables;
+  TProject project(tables);
+  project.data().FileName = folder.file("Wall.mr5d");
+  project.save();
+  const std::string saved = testing_support::readText(project.data().FileName);
+  project.data().FreeHeight = std::numeric_limits<double>::infinity();
+  try {
+    project.save();
+    FAIL() << "expected an error";
+  } catch (const EProjectWriteError& e) {
+    EXPECT_EQ(std::string(e.what()), kNotFiniteMessage);
+  }
+  project.data().FreeHeight = 0;
+  tables.PileSect.setReal(col::kSectEI, 0, std::nan(""));
+  EXPECT_THROW(project.save(), EProjectWriteError);
+  EXPECT_EQ(testing_support::readText(project.data().FileName), saved);
 }
 
 TEST(MalformedFile, MissingFileIsReported) {

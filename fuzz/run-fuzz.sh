@@ -26,6 +26,7 @@ declare -A seeds=(
   [expression_fuzzer]="fuzz/corpus/expression"
   [curve_import_fuzzer]="fuzz/corpus/curves"
   [column_stream_fuzzer]="fuzz/corpus/columns frontend/project/table_definitions.txt"
+  [plot_data_fuzzer]="tests/integration/golden/*.mr5p"
 )
 declare -A dictionaries=(
   [engine_input_fuzzer]=fuzz/engine_input.dict
@@ -35,7 +36,7 @@ declare -A dictionaries=(
   [column_stream_fuzzer]=fuzz/column_stream.dict
 )
 frontend=(project_file_fuzzer stage_file_fuzzer word_reader_fuzzer expression_fuzzer curve_import_fuzzer
-          column_stream_fuzzer)
+          column_stream_fuzzer plot_data_fuzzer)
 
 if [ "$#" -gt 0 ]; then
   wanted=("$@")

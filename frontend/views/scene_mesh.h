@@ -1,0 +1,37 @@
+#pragma once
+// The items of a display list turned into coloured triangles and line
+// segments, in the order they are drawn: what the OpenGL layer emits between
+// glBegin and glEnd.  Faces are wound counter-clockwise seen from outside,
+// so back-face culling leaves the far sides out; planes are two-sided.
+#include <cstddef>
+#include <vector>
+
+#include "frontend/views/scene_model.h"
+
+namespace murena::views {
+
+struct MeshVertex {
+  float x, y, z;
+  float r, g, b, a;
+};
+
+enum class MeshMode { Triangles, Lines };
+
+// Consecutive primitives of one kind.
+struct MeshBatch {
+  MeshMode mode = MeshMode::Triangles;
+  std::vector<MeshVertex> vertices;
+};
+
+struct Mesh {
+  std::vector<MeshBatch> batches;
+  std::size_t triangleCount() const;
+  std::size_t lineCount() const;
+};
+
+// Segments around the circles of arrows and rotation symbols.
+inline constexpr int kArrowSegments = 40;
+
+Mesh buildMesh(const SceneList& list);
+
+}  // namespace murena::views

@@ -44,9 +44,15 @@ class MeshWriter {
     return {float(p.x), float(p.y), float(p.z), float(c.r), float(c.g), float(c.b), float(c.a)};
   }
   std::vector<MeshVertex>& batch(MeshMode mode) {
-    if (mesh_.batches.empty() || mesh_.batches.back().mode != mode) mesh_.batches.push_back(MeshBatch{mode, {}});
+    if (mesh_.batches.empty() || mesh_.batches.back().mode != mode || mesh_.batches.back().depthWrite != depthWrite)
+      mesh_.batches.push_back(MeshBatch{mode, depthWrite, {}});
     return mesh_.batches.back().vertices;
   }
+
+ public:
+  bool depthWrite = true;
+
+ private:
   Mesh& mesh_;
 };
 
@@ -211,30 +217,52 @@ std::size_t Mesh::lineCount() const {
   return n;
 }
 
+namespace {
+
+// Edges and lines first, the soil blocks' faces last.
+int pass(const TaggedItem& tagged) {
+  const bool edges = std::visit(
+      [](const auto& item) {
+        using T = std::decay_t<decltype(item)>;
+        if constexpr (std::is_same_v<T, LineItem>) return true;
+        else if constexpr (requires { item.style; }) return item.style == Style::Edges;
+        else return false;
+      },
+      tagged.item);
+  if (edges) return 0;
+  return tagged.part == Part::SoilLayer ? 2 : 1;
+}
+
+}  // namespace
+
 Mesh buildMesh(const SceneList& list) {
   Mesh mesh;
   MeshWriter w(mesh);
-  for (const TaggedItem& tagged : list.items) {
-    std::visit(
-        [&](const auto& item) {
-          using T = std::decay_t<decltype(item)>;
-          if constexpr (std::is_same_v<T, BoxItem>) {
-            hexahedron(w, boxCorners(item.min, item.max), item.color, item.style);
-          } else if constexpr (std::is_same_v<T, BrickItem>) {
-            hexahedron(w, item.corners, item.color, item.style);
-          } else if constexpr (std::is_same_v<T, PlaneItem>) {
-            plane(w, item.corners, item.color, item.style);
-          } else if constexpr (std::is_same_v<T, ArrowItem>) {
-            arrow(w, item);
-          } else if constexpr (std::is_same_v<T, RotationItem>) {
-            rotation(w, item);
-          } else if constexpr (std::is_same_v<T, PyramidItem>) {
-            pyramid(w, item, item.color, item.style);
-          } else if constexpr (std::is_same_v<T, LineItem>) {
-            w.line(item.from, item.to, item.color);
-          }
-        },
-        tagged.item);
+  for (int p = 0; p < 3; ++p) {
+    w.depthWrite = p < 2;
+    for (const TaggedItem& tagged : list.items) {
+      if (pass(tagged) != p) continue;
+      std::visit(
+          [&](const auto& item) {
+            using T = std::decay_t<decltype(item)>;
+            if constexpr (std::is_same_v<T, BoxItem>) {
+              hexahedron(w, boxCorners(item.min, item.max), item.color, item.style);
+            } else if constexpr (std::is_same_v<T, BrickItem>) {
+              hexahedron(w, item.corners, item.color, item.style);
+            } else if constexpr (std::is_same_v<T, PlaneItem>) {
+              plane(w, item.corners, item.color, item.style);
+            } else if constexpr (std::is_same_v<T, ArrowItem>) {
+              arrow(w, item);
+            } else if constexpr (std::is_same_v<T, RotationItem>) {
+              rotation(w, item);
+            } else if constexpr (std::is_same_v<T, PyramidItem>) {
+              pyramid(w, item, item.color, item.style);
+            } else if constexpr (std::is_same_v<T, LineItem>) {
+              w.line(item.from, item.to, item.color);
+            }
+          },
+          tagged.item);
+    }
   }
   return mesh;
 }

@@ -17,9 +17,12 @@ struct MeshVertex {
 
 enum class MeshMode { Triangles, Lines };
 
-// Consecutive primitives of one kind.
+// Consecutive primitives of one kind.  The faces of the soil blocks are
+// drawn without writing depth, so that the water tables and the wall inside
+// and behind them show through.
 struct MeshBatch {
   MeshMode mode = MeshMode::Triangles;
+  bool depthWrite = true;
   std::vector<MeshVertex> vertices;
 };
 
@@ -32,6 +35,9 @@ struct Mesh {
 // Segments around the circles of arrows and rotation symbols.
 inline constexpr int kArrowSegments = 40;
 
+// The items in three passes: edges and lines first, then the other faces and
+// symbols, the soil blocks' faces last (they enclose the rest), each pass in
+// the list's order.
 Mesh buildMesh(const SceneList& list);
 
 }  // namespace murena::views

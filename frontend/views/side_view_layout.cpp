@@ -25,6 +25,7 @@ constexpr double kTopViewX = 400.0 / 580;  // of the width
 constexpr double kTopViewY = 70;           // pixels below the top
 constexpr int kTopViewElements = 5;
 constexpr double kLabelGap = 5;            // pixels below the top for "top view" and "side view"
+constexpr double kTopViewMargin = 5;       // pixels kept free below the last element
 
 // Indices into SoilParameterItems: unit weight, cohesion (or compressive
 // strength of rock), friction angle.
@@ -37,6 +38,16 @@ std::string value(const GridTable* t, const SoilParameterItems& items, size_t it
   if (t == nullptr || column < 0 || column >= t->columnCount() || t->rowCount() < 1) return "0";
   // The bottom of the layer: the second row.
   return formatGeneral(t->real(column, std::min(1, t->rowCount() - 1)), 8);
+}
+
+// A row of the external p-y curve sets that holds no curve: the default rows
+// a table keeps while the option is off.
+bool isBlankCurveSet(const GridTable& sets, int row) {
+  const GridTable* curve = sets.subTable(col::kSetCurve, row);
+  if (curve == nullptr) return true;
+  for (int r = 0; r < curve->rowCount(); ++r)
+    if (curve->real(col::kCurveY, r) != 0 || curve->real(col::kCurveP, r) != 0) return false;
+  return true;
 }
 
 }  // namespace
@@ -207,6 +218,7 @@ draw::Drawing buildSideView(const TProgramData& data, const TProjectTables& tabl
   if (data.ApplyPYCurves || data.EarthPressurePointCount > 1) {
     const GridTable& t = tables.PYCurves2;
     for (int r = 0; r < t.rowCount(); ++r) {
+      if (isBlankCurveSet(t, r)) continue;
       const double y = map.deviceY(t.integer(col::kSetNode, r) * data.IncrementLength + y0);
       const double head = 0.01 * area.width();
       d.line({at(0.50), y}, {at(0.45), y}, heavy);
@@ -218,8 +230,15 @@ draw::Drawing buildSideView(const TProgramData& data, const TProjectTables& tabl
 
   if (data.ActiveWidth > 0 && data.PYWidth > 0) {
     const double cx = at(kTopViewX);
-    const double radius = map.deviceLength(data.PYWidth);
-    const double spacing = map.deviceLength(2 * data.ActiveWidth);
+    double radius = map.deviceLength(data.PYWidth);
+    double spacing = map.deviceLength(2 * data.ActiveWidth);
+    // Wide elements far apart are shrunk to keep all five in the window.
+    const double room = area.height() - (kTopViewY + kTopViewMargin) * px;
+    const double needed = (kTopViewElements - 1) * spacing + radius;
+    if (needed > room && room > 0) {
+      radius *= room / needed;
+      spacing *= room / needed;
+    }
     for (int i = 0; i < kTopViewElements; ++i) {
       const double cy = area.top + kTopViewY * px + spacing * i;
       d.ellipse({cx - radius, cy - radius, cx + radius, cy + radius}, pen,

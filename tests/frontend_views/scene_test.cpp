@@ -432,5 +432,24 @@ TEST_F(SceneTest, MeshFacesPointOutwards) {
     for (const MeshVertex& v : b.vertices) EXPECT_FLOAT_EQ(v.a, b.mode == MeshMode::Lines ? 1.0f : 0.6f);
 }
 
+// What encloses the rest is drawn last and lets it show through.
+TEST_F(SceneTest, SoilFacesAreDrawnLastWithoutWritingDepth) {
+  p.addLayer(kSand, 30);
+  p.data.WaterDepthBackfill = 120;
+  const Mesh mesh = buildMesh(build().soil);
+  ASSERT_GE(mesh.batches.size(), 3u);
+  EXPECT_EQ(mesh.batches.front().mode, MeshMode::Lines);
+  EXPECT_TRUE(mesh.batches.front().depthWrite);
+  const MeshBatch& last = mesh.batches.back();
+  EXPECT_EQ(last.mode, MeshMode::Triangles);
+  EXPECT_FALSE(last.depthWrite);
+  // Only the soil colour (at half opacity) in the last batch; the water before it writes depth.
+  for (const MeshVertex& v : last.vertices) EXPECT_FLOAT_EQ(v.a, 0.5f);
+  EXPECT_EQ(std::count_if(mesh.batches.begin(), mesh.batches.end(), [](const MeshBatch& b) { return !b.depthWrite; }),
+            1);
+  const MeshBatch& water = mesh.batches[mesh.batches.size() - 2];
+  EXPECT_TRUE(water.depthWrite);
+}
+
 }  // namespace
 }  // namespace murena::views

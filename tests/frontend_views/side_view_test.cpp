@@ -168,9 +168,11 @@ TEST_F(SideViewTest, GroundStrokesWithoutSlopeAndSlopeLineWithIt) {
 TEST_F(SideViewTest, RestraintArrowsAndPYCurveMarkersFollowTheirSwitches) {
   p.tables.SoilLayer.setRowCount(1);
   p.tables.SoilLayer.setInteger(col::kRestraintNode, 0, 10);  // y = 60 + 48
-  p.tables.PYCurves2.setRowCount(2);
+  p.tables.PYCurves2.setRowCount(3);
   p.tables.PYCurves2.setInteger(col::kSetNode, 0, 20);
   p.tables.PYCurves2.setInteger(col::kSetNode, 1, 30);
+  for (int r = 0; r < 2; ++r) p.tables.PYCurves2.subTable(col::kSetCurve, r)->setReal(col::kCurveP, 1, 50);
+  // The third row holds no curve: a default row, no marker.
   const double restraintY = mapping().deviceY(108);
   auto heavyLines = [&] {
     int n = 0;
@@ -207,6 +209,12 @@ TEST_F(SideViewTest, TopViewNeedsBothWidths) {
   const double scale = mapping().deviceLength(1);
   EXPECT_NEAR(c[0].bounds.width(), 2 * 12 * scale, 1e-9);
   EXPECT_NEAR(c[1].bounds.top - c[0].bounds.top, 24 * scale, 1e-9);
+  // Elements too wide for the window are shrunk to keep all five in it.
+  p.data.ActiveWidth = 200;
+  const auto shrunk = screen().itemsOf<draw::EllipseItem>();
+  ASSERT_EQ(shrunk.size(), 5u);
+  EXPECT_LE(shrunk[4].bounds.bottom, kHeight);
+  EXPECT_LT(shrunk[0].bounds.width(), 2 * 12 * scale);
   p.data.ActiveWidth = 0;
   EXPECT_EQ(circles(), 0u);
   EXPECT_EQ(hasLabels(), 0);

@@ -21,7 +21,7 @@ namespace {
 constexpr int kListCount = 6;
 // The triad's labels: the bitmap font of old, Times New Roman at 12 pixels.
 const draw::Font kLabelFont{draw::FontFamily::Serif, 12, false};
-constexpr double kLabelGap = 4;
+constexpr double kLabelGap = 8;
 
 draw::Color drawColor(const views::Rgba& c) {
   auto byte = [](double v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
@@ -74,6 +74,15 @@ void TglWindow::initializeGL() {
 
 void TglWindow::emitMesh(const views::Mesh& mesh) {
   for (const views::MeshBatch& batch : mesh.batches) {
+    // The soil blocks' faces neither hide what lies in them nor fight with
+    // the faces they share (the water table at the excavation, the wall).
+    gl_->glDepthMask(batch.depthWrite ? GL_TRUE : GL_FALSE);
+    if (batch.depthWrite) {
+      gl_->glDisable(GL_POLYGON_OFFSET_FILL);
+    } else {
+      gl_->glEnable(GL_POLYGON_OFFSET_FILL);
+      gl_->glPolygonOffset(1, 1);
+    }
     gl_->glBegin(batch.mode == views::MeshMode::Triangles ? GL_TRIANGLES : GL_LINES);
     float r = -1, g = -1, b = -1, a = -1;
     for (const views::MeshVertex& v : batch.vertices) {
@@ -99,6 +108,8 @@ void TglWindow::compileLists() {
         gl_->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
       }
       emitMesh(list.mesh);
+      gl_->glDepthMask(GL_TRUE);
+      gl_->glDisable(GL_POLYGON_OFFSET_FILL);
       if (list.blending) gl_->glDisable(GL_BLEND);
     }
     gl_->glEndList();
@@ -174,6 +185,8 @@ void TglWindow::paintGL() {
     state_.view.baseScale = views::baseScale(state_.fit, width(), height());
     state_.view.fitted = true;
   }
+  // The painter writes the labels over the picture; the OpenGL calls run as
+  // its native painting, which leaves the fixed-function pipeline to them.
   QPainter painter(this);
   const bool labels = painter.isActive();
   if (labels) painter.beginNativePainting();
@@ -184,22 +197,26 @@ void TglWindow::paintGL() {
     invalidOperation = invalidOperation || error == GL_INVALID_OPERATION;
   if (labels) {
     painter.endNativePainting();
-    if (state_.showAxes) {
-      draw::Drawing text(width(), height(), 96, 96);
-      for (const views::TriadAxis& axis : views::axesTriad(state_.view, state_.fit, width(), height())) {
-        const double dx = axis.to.x - axis.from.x, dy = axis.to.y - axis.from.y;
-        const double n = std::max(std::hypot(dx, dy), 1e-9);
-        text.text({axis.to.x + kLabelGap * dx / n, axis.to.y + kLabelGap * dy / n}, axis.label, kLabelFont,
-                  drawColor(axis.color), draw::Anchor::Center);
-      }
-      paintDrawing(painter, text);
-    }
+    drawLabels(painter);
   }
   ++frames_;
   if (invalidOperation && !errorReported_) {
     errorReported_ = true;
     emit openGLError(QString::fromUtf8(views::kOpenGLOperationMessage));
   }
+}
+
+// "X", "Y" and "D" just beyond the ends of the triad's lines.
+void TglWindow::drawLabels(QPainter& painter) {
+  if (!state_.showAxes) return;
+  draw::Drawing text(width(), height(), 96, 96);
+  for (const views::TriadAxis& axis : views::axesTriad(state_.view, state_.fit, width(), height())) {
+    const double dx = axis.to.x - axis.from.x, dy = axis.to.y - axis.from.y;
+    const double n = std::max(std::hypot(dx, dy), 1e-9);
+    text.text({axis.to.x + kLabelGap * dx / n, axis.to.y + kLabelGap * dy / n}, axis.label, kLabelFont,
+              drawColor(axis.color), draw::Anchor::Center);
+  }
+  paintDrawing(painter, text);
 }
 
 void TglWindow::mousePressEvent(QMouseEvent* event) {

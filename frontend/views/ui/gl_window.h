@@ -12,6 +12,7 @@
 #include "frontend/views/view_navigation.h"
 
 class QOpenGLFunctions_1_1;
+class QPainter;
 
 namespace murena::ui {
 
@@ -55,7 +56,7 @@ class TglWindow : public QOpenGLWidget {
   void emitMesh(const views::Mesh& mesh);
   void drawFrame();
   void drawOverlay();
-  void drawLabels();
+  void drawLabels(QPainter& painter);
   void releaseLists();
 
   GlViewState& state_;

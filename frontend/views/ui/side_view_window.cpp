@@ -91,7 +91,7 @@ TDlgSideView::TDlgSideView(MainWindowHost& host, QWidget* parent) : QWidget(pare
   connect(canvas_, &SideViewCanvas::depthChanged, this, &QWidget::setWindowTitle);
 }
 
-void TDlgSideView::paintPage(QPagedPaintDevice& device) {
+void TDlgSideView::paintPage(QPaintDevice& device) {
   QPainter painter(&device);
   if (!painter.isActive()) return;
   TProject& project = host_.project();

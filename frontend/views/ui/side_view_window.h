@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class QPrinter;
-class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace murena {
 class MainWindowHost;
@@ -26,11 +26,12 @@ class TDlgSideView : public QWidget {
   // By the file's extension: ".svg", ".pdf", otherwise PNG.  False when the
   // file could not be written.
   bool saveTo(const QString& path);
+  // The printed layout on any device (a page, a PDF, an image of a page).
+  void paintPage(QPaintDevice& device);
 
  private:
   void printClick();
   void saveClick();
-  void paintPage(QPagedPaintDevice& device);
 
   MainWindowHost& host_;
   SideViewCanvas* canvas_;

@@ -180,6 +180,7 @@ void addWall(const SceneInput& in, const ModelDimensions& m, SceneList& list) {
     }
   }
   if (!deformed) return;
+  list.items.reserve(list.items.size() + std::size_t(2) * kPanelCount * (nodes + 1));
   const CentreLine line = deformedCentreLine(*in.deflection, in.deformed.factor, m, nodes);
   const double half = m.t / 2;
   for (int p = 0; p < kPanelCount; ++p) {

@@ -1,6 +1,9 @@
 #include "frontend/views/scene_mesh.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace murena::views {
 
@@ -10,14 +13,15 @@ namespace {
 constexpr int kTorusArcSegments = 24;
 constexpr int kTorusTubeSegments = 12;
 
+// Collects the lines and triangles of one pass; flush() hands them to the
+// mesh as one batch of lines and one of triangles.
 class MeshWriter {
  public:
   explicit MeshWriter(Mesh& mesh) : mesh_(mesh) {}
 
   void line(const Vec3& a, const Vec3& b, const Rgba& c) {
-    auto& v = batch(MeshMode::Lines);
-    v.push_back(vertex(a, c));
-    v.push_back(vertex(b, c));
+    lines_.push_back(vertex(a, c));
+    lines_.push_back(vertex(b, c));
   }
   // A triangle wound so that its normal points away from `inside`.
   void triangle(const Vec3& a, const Vec3& b, const Vec3& c, const Rgba& color, const Vec3& inside) {
@@ -29,31 +33,40 @@ class MeshWriter {
       raw(a, b, c, color);
   }
   void raw(const Vec3& a, const Vec3& b, const Vec3& c, const Rgba& color) {
-    auto& v = batch(MeshMode::Triangles);
-    v.push_back(vertex(a, color));
-    v.push_back(vertex(b, color));
-    v.push_back(vertex(c, color));
+    triangles_.push_back(vertex(a, color));
+    triangles_.push_back(vertex(b, color));
+    triangles_.push_back(vertex(c, color));
   }
   void quad(const Vec3& a, const Vec3& b, const Vec3& c, const Vec3& d, const Rgba& color, const Vec3& inside) {
     triangle(a, b, c, color, inside);
     triangle(a, c, d, color, inside);
   }
+  void reserve(std::size_t lines, std::size_t triangles) {
+    lines_.reserve(lines);
+    triangles_.reserve(triangles);
+  }
+  // Lines before faces, as the edges of a solid come before its faces.
+  void flush(bool depthWrite) {
+    if (!lines_.empty()) mesh_.batches.push_back(MeshBatch{MeshMode::Lines, depthWrite, std::move(lines_)});
+    if (!triangles_.empty())
+      mesh_.batches.push_back(MeshBatch{MeshMode::Triangles, depthWrite, std::move(triangles_)});
+    lines_ = {};
+    triangles_ = {};
+  }
 
  private:
-  static MeshVertex vertex(const Vec3& p, const Rgba& c) {
-    return {float(p.x), float(p.y), float(p.z), float(c.r), float(c.g), float(c.b), float(c.a)};
+  MeshVertex vertex(const Vec3& p, const Rgba& c) {
+    // Solids come in one colour: convert it once.
+    if (!(c == colour_)) {
+      colour_ = c;
+      bytes_ = {colourByte(c.r), colourByte(c.g), colourByte(c.b), colourByte(c.a)};
+    }
+    return {float(p.x), float(p.y), float(p.z), bytes_[0], bytes_[1], bytes_[2], bytes_[3]};
   }
-  std::vector<MeshVertex>& batch(MeshMode mode) {
-    if (mesh_.batches.empty() || mesh_.batches.back().mode != mode || mesh_.batches.back().depthWrite != depthWrite)
-      mesh_.batches.push_back(MeshBatch{mode, depthWrite, {}});
-    return mesh_.batches.back().vertices;
-  }
-
- public:
-  bool depthWrite = true;
-
- private:
   Mesh& mesh_;
+  Rgba colour_{-1, -1, -1, -1};
+  std::array<std::uint8_t, 4> bytes_{};
+  std::vector<MeshVertex> lines_, triangles_;
 };
 
 using Corners = std::array<Vec3, 8>;
@@ -119,7 +132,20 @@ void frame(const Vec3& axis, Vec3& u, Vec3& v) {
   v = cross(a, u);
 }
 
+// Cosine and sine of the arrows' circle points, computed once.
+struct UnitCircle {
+  std::array<double, kArrowSegments + 1> c, s;
+  UnitCircle() {
+    for (int i = 0; i <= kArrowSegments; ++i) {
+      c[i] = std::cos(2 * kPi * i / kArrowSegments);
+      s[i] = std::sin(2 * kPi * i / kArrowSegments);
+    }
+  }
+};
+const UnitCircle kCircle;
+
 Vec3 onCircle(const Vec3& centre, const Vec3& u, const Vec3& v, double radius, int i, int segments) {
+  if (segments == kArrowSegments) return centre + u * (radius * kCircle.c[i]) + v * (radius * kCircle.s[i]);
   const double a = 2 * kPi * i / segments;
   return centre + u * (radius * std::cos(a)) + v * (radius * std::sin(a));
 }
@@ -203,6 +229,10 @@ void rotation(MeshWriter& w, const RotationItem& r) {
 
 }  // namespace
 
+std::uint8_t colourByte(double channel) {
+  return static_cast<std::uint8_t>(std::clamp(channel, 0.0, 1.0) * 255 + 0.5);
+}
+
 std::size_t Mesh::triangleCount() const {
   std::size_t n = 0;
   for (const MeshBatch& b : batches)
@@ -233,13 +263,34 @@ int pass(const TaggedItem& tagged) {
   return tagged.part == Part::SoilLayer ? 2 : 1;
 }
 
+// About how many line and triangle vertices an item makes.
+std::pair<std::size_t, std::size_t> vertexEstimate(const SceneItem& item) {
+  return std::visit(
+      [](const auto& i) -> std::pair<std::size_t, std::size_t> {
+        using T = std::decay_t<decltype(i)>;
+        if constexpr (std::is_same_v<T, ArrowItem>) return {6 * kArrowSegments, 18 * kArrowSegments};
+        else if constexpr (std::is_same_v<T, RotationItem>) return {2 * kArrowSegments + 64, 2000};
+        else if constexpr (std::is_same_v<T, LineItem>) return {2, 0};
+        else if (i.style == Style::Edges) return {24, 0};
+        else return {0, 36};
+      },
+      item);
+}
+
 }  // namespace
 
 Mesh buildMesh(const SceneList& list) {
   Mesh mesh;
   MeshWriter w(mesh);
   for (int p = 0; p < 3; ++p) {
-    w.depthWrite = p < 2;
+    std::size_t lines = 0, triangles = 0;
+    for (const TaggedItem& tagged : list.items)
+      if (pass(tagged) == p) {
+        const auto [l, t] = vertexEstimate(tagged.item);
+        lines += l;
+        triangles += t;
+      }
+    w.reserve(lines, triangles);
     for (const TaggedItem& tagged : list.items) {
       if (pass(tagged) != p) continue;
       std::visit(
@@ -263,6 +314,7 @@ Mesh buildMesh(const SceneList& list) {
           },
           tagged.item);
     }
+    w.flush(p < 2);
   }
   return mesh;
 }

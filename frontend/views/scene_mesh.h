@@ -4,16 +4,19 @@
 // glBegin and glEnd.  Faces are wound counter-clockwise seen from outside,
 // so back-face culling leaves the far sides out; planes are two-sided.
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "frontend/views/scene_model.h"
 
 namespace murena::views {
 
+// A position and a colour of 8 bits a channel (opacity 0.5 is 128).
 struct MeshVertex {
   float x, y, z;
-  float r, g, b, a;
+  std::uint8_t r, g, b, a;
 };
+std::uint8_t colourByte(double channel);
 
 enum class MeshMode { Triangles, Lines };
 
@@ -37,7 +40,7 @@ inline constexpr int kArrowSegments = 40;
 
 // The items in three passes: edges and lines first, then the other faces and
 // symbols, the soil blocks' faces last (they enclose the rest), each pass in
-// the list's order.
+// the list's order and given as a batch of lines and a batch of triangles.
 Mesh buildMesh(const SceneList& list);
 
 }  // namespace murena::views

@@ -429,7 +429,7 @@ TEST_F(SceneTest, MeshFacesPointOutwards) {
   EXPECT_EQ(arrow.lineCount(), size_t(kArrowSegments) * 3);
   // Rims in the full colour, surfaces translucent.
   for (const MeshBatch& b : arrow.batches)
-    for (const MeshVertex& v : b.vertices) EXPECT_FLOAT_EQ(v.a, b.mode == MeshMode::Lines ? 1.0f : 0.6f);
+    for (const MeshVertex& v : b.vertices) EXPECT_EQ(v.a, b.mode == MeshMode::Lines ? 255 : 153);
 }
 
 // What encloses the rest is drawn last and lets it show through.
@@ -444,7 +444,7 @@ TEST_F(SceneTest, SoilFacesAreDrawnLastWithoutWritingDepth) {
   EXPECT_EQ(last.mode, MeshMode::Triangles);
   EXPECT_FALSE(last.depthWrite);
   // Only the soil colour (at half opacity) in the last batch; the water before it writes depth.
-  for (const MeshVertex& v : last.vertices) EXPECT_FLOAT_EQ(v.a, 0.5f);
+  for (const MeshVertex& v : last.vertices) EXPECT_EQ(v.a, 128);
   EXPECT_EQ(std::count_if(mesh.batches.begin(), mesh.batches.end(), [](const MeshBatch& b) { return !b.depthWrite; }),
             1);
   const MeshBatch& water = mesh.batches[mesh.batches.size() - 2];

@@ -136,7 +136,20 @@ TEST_F(BlockViewTest, DeformedShapeRotatedIsDrawnWhereTheProjectionSaysIt) {
   ASSERT_NE(view, nullptr);
   ui::TglWindow* gl = view->glWindow();
   ASSERT_FALSE(gl->contextFailed());
-  EXPECT_GT(coverage(gl->grabFramebuffer()), 0.05);
+  const QImage first = gl->grabFramebuffer();
+  EXPECT_GT(coverage(first), 0.05);
+  // The painter writes "X" in blue just beyond the end of the triad's x line.
+  {
+    const ui::GlViewState& s = view->viewState();
+    const auto triad = views::axesTriad(s.view, s.fit, gl->width(), gl->height());
+    int blue = 0;
+    for (int dy = -6; dy <= 6; ++dy)
+      for (int dx = 2; dx <= 14; ++dx) {
+        const QColor c = first.pixelColor(int(triad[0].to.x) + dx, int(triad[0].to.y) + dy);
+        blue += c.blue() > 150 && c.red() < 120 && c.green() < 120 ? 1 : 0;
+      }
+    EXPECT_GT(blue, 3);
+  }
 
   // The Deformed Shape dialog turns the deflected wall on.
   view->action("Deformed Shape")->trigger();

@@ -24,8 +24,7 @@ const draw::Font kLabelFont{draw::FontFamily::Serif, 12, false};
 constexpr double kLabelGap = 8;
 
 draw::Color drawColor(const views::Rgba& c) {
-  auto byte = [](double v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-  return {byte(c.r), byte(c.g), byte(c.b), byte(c.a)};
+  return {views::colourByte(c.r), views::colourByte(c.g), views::colourByte(c.b), views::colourByte(c.a)};
 }
 
 }  // namespace
@@ -84,11 +83,13 @@ void TglWindow::emitMesh(const views::Mesh& mesh) {
       gl_->glPolygonOffset(1, 1);
     }
     gl_->glBegin(batch.mode == views::MeshMode::Triangles ? GL_TRIANGLES : GL_LINES);
-    float r = -1, g = -1, b = -1, a = -1;
+    bool first = true;
+    std::uint8_t r = 0, g = 0, b = 0, a = 0;
     for (const views::MeshVertex& v : batch.vertices) {
-      if (v.r != r || v.g != g || v.b != b || v.a != a) {
+      if (first || v.r != r || v.g != g || v.b != b || v.a != a) {
+        first = false;
         r = v.r, g = v.g, b = v.b, a = v.a;
-        gl_->glColor4f(r, g, b, a);
+        gl_->glColor4ub(r, g, b, a);
       }
       gl_->glVertex3f(v.x, v.y, v.z);
     }

@@ -32,7 +32,7 @@ bool probeContext() {
 }  // namespace
 
 QSurfaceFormat viewSurfaceFormat() {
-  QSurfaceFormat format;
+  QSurfaceFormat format = QSurfaceFormat::defaultFormat();
   format.setRenderableType(QSurfaceFormat::OpenGL);
   format.setProfile(QSurfaceFormat::CompatibilityProfile);
   format.setVersion(2, 1);

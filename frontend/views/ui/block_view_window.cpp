@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -16,6 +15,7 @@
 #include "frontend/views/deformed_shape.h"
 #include "frontend/views/scene_builder.h"
 #include "frontend/views/ui/deformed_shape_dialog.h"
+#include "frontend/views/ui/window_activation.h"
 #include "frontend/views/view_messages.h"
 
 // Resources of a static library are registered by name, outside any namespace.
@@ -124,13 +124,7 @@ QAction* TDlgBlock::action(const QString& text) const {
 void TDlgBlock::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The model follows the project each time the window is activated.
-  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-  if (sub != nullptr && sub != watchedFrame_) {
-    watchedFrame_ = sub;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
-      if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive)) RedrawComplete();
-    });
-  }
+  followActivation(this, watchedFrame_, [this] { RedrawComplete(); });
   RedrawComplete();
 }
 

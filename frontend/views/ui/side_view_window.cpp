@@ -18,6 +18,7 @@
 #include "frontend/project/ui/main_window_host.h"
 #include "frontend/results/ui/drawing_painter.h"
 #include "frontend/views/side_view_layout.h"
+#include "frontend/views/ui/window_activation.h"
 #include "frontend/views/view_messages.h"
 
 namespace murena::ui {
@@ -89,6 +90,12 @@ TDlgSideView::TDlgSideView(MainWindowHost& host, QWidget* parent) : QWidget(pare
   connect(print, &QPushButton::clicked, this, &TDlgSideView::printClick);
   connect(save, &QPushButton::clicked, this, &TDlgSideView::saveClick);
   connect(canvas_, &SideViewCanvas::depthChanged, this, &QWidget::setWindowTitle);
+}
+
+void TDlgSideView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The drawing follows the project each time the window is activated.
+  followActivation(this, watchedFrame_, [this] { canvas_->update(); });
 }
 
 void TDlgSideView::paintPage(QPaintDevice& device) {

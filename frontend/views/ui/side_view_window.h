@@ -2,6 +2,7 @@
 // TDlgSideView, the side view window ("Side View"): the section of the wall
 // and soil drawn by the one drawing painter, the depth under the mouse in
 // the title, printing on a landscape page, and saving as PNG, SVG or PDF.
+#include <QPointer>
 #include <QWidget>
 
 class QPrinter;
@@ -29,12 +30,16 @@ class TDlgSideView : public QWidget {
   // The printed layout on any device (a page, a PDF, an image of a page).
   void paintPage(QPaintDevice& device);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void printClick();
   void saveClick();
 
   MainWindowHost& host_;
   SideViewCanvas* canvas_;
+  QPointer<QWidget> watchedFrame_;
 };
 
 // The drawing area: follows the project on every paint and reports the

@@ -37,7 +37,11 @@ TglWindow::TglWindow(GlViewState& state, QWidget* parent) : QOpenGLWidget(parent
   lists_[2].number = 5;
 }
 
-TglWindow::~TglWindow() { releaseLists(); }
+TglWindow::~TglWindow() {
+  releaseLists();
+  // The base class destroys the context: it must not call back into this part.
+  if (context() != nullptr) disconnect(context(), nullptr, this, nullptr);
+}
 
 void TglWindow::releaseLists() {
   if (gl_ == nullptr || listBase_ == 0 || context() == nullptr) return;

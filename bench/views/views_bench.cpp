@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QOpenGLFunctions_1_1>
+#include <QOpenGLVersionFunctionsFactory>
+#include <QOpenGLWidget>
 #include <QPainter>
 #include <QSurfaceFormat>
 #include <QEventLoop>
@@ -217,6 +220,48 @@ BENCHMARK(BM_Frame3DRotating)
     ->Args({1, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// For comparison: the same composition with an OpenGL control that only
+// clears, in a sub-window of the same host: what Qt's compositing of the
+// window costs by itself on this display.
+class ClearingControl : public QOpenGLWidget {
+ protected:
+  void paintGL() override {
+    auto* gl = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_1_1>(context());
+    if (gl == nullptr || !gl->initializeOpenGLFunctions()) return;
+    gl->glClearColor(1, 1, 1, 1);
+    gl->glClear(GL_COLOR_BUFFER_BIT);
+    ++frames;
+  }
+
+ public:
+  int frames = 0;
+};
+
+void BM_FrameComposeOnly(benchmark::State& state) {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    state.SkipWithError("needs an X display with OpenGL (run under xvfb-run)");
+    return;
+  }
+  BareHost host;
+  host.resize(1100, 860);
+  auto* control = new ClearingControl;
+  QMdiSubWindow* frame = host.addChildWindow(control);
+  host.show();
+  settle();
+  frame->resize(frame->size() + QSize(870, 640) - control->size());
+  settle();
+  const int before = control->frames;
+  for (auto _ : state) {
+    QEventLoop loop;
+    QObject::connect(control, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    control->update();
+    loop.exec();
+  }
+  state.counters["fps"] = benchmark::Counter(double(control->frames - before), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FrameComposeOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

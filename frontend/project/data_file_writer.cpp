@@ -197,6 +197,18 @@ class BlockWriter {
 
 }  // namespace
 
+int derivedEarthPressureCode(const TProgramData& data) {
+  if (data.UserEarthPressure) return layout::kUserPressure;
+  if (data.GeneratePYCurves || data.GeneratedEarthPressure) return data.EarthPressureOption;
+  return layout::kNoEarthPressure;
+}
+
+int derivedPYCurveCode(const TProgramData& data) {
+  return data.GeneratePYCurves ? layout::kGeneratedCurves
+         : data.ApplyPYCurves  ? layout::kUserCurvesOnly
+                               : layout::kNoCurves;
+}
+
 void prepareForWriting(TProgramData& data, TProjectTables& tables) {
   if (!data.ApplyConcentratedLoads) tables.BoundCond.setRowCount(0);
   if (!data.ApplyRestraints) tables.SoilLayer.setRowCount(0);
@@ -209,15 +221,8 @@ void prepareForWriting(TProgramData& data, TProjectTables& tables) {
   GridTable& sections = tables.PileSect;
   if (sections.rowCount() > 0) sections.setInteger(col::kSectMode, sections.rowCount() - 1, layout::kConstantLine);
 
-  if (data.UserEarthPressure)
-    data.EarthPressureCode = layout::kUserPressure;
-  else if (data.GeneratePYCurves || data.GeneratedEarthPressure)
-    data.EarthPressureCode = data.EarthPressureOption;
-  else
-    data.EarthPressureCode = layout::kNoEarthPressure;
-  data.PYCurveCode = data.GeneratePYCurves ? layout::kGeneratedCurves
-                     : data.ApplyPYCurves  ? layout::kUserCurvesOnly
-                                           : layout::kNoCurves;
+  data.EarthPressureCode = derivedEarthPressureCode(data);
+  data.PYCurveCode = derivedPYCurveCode(data);
   data.EICurveSetCount = data.ApplyEICurves ? tables.MEICurves2.rowCount() : 0;
   data.TiebackCount = data.ApplyTiebacks ? tables.TiebackTable1.rowCount() : 0;
 }

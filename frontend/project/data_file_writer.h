@@ -14,6 +14,11 @@ namespace murena {
 // EICurveSetCount and TiebackCount.
 void prepareForWriting(TProgramData& data, TProjectTables& tables);
 
+// The control-line codes the project's switches stand for (what
+// prepareForWriting stores): EarthPressureCode and PYCurveCode.
+int derivedEarthPressureCode(const TProgramData& data);
+int derivedPYCurveCode(const TProgramData& data);
+
 // Text of an unstaged data file, CR LF line ends.
 std::string dataFileText(TProgramData& data, TProjectTables& tables);
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,6 +16,12 @@ void ScreenShooter::save(QWidget* widget, const QString& name) {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   const QString path = QDir(dir_).filePath(name + QStringLiteral(".png"));
   widget->grab().save(path);
+  saved_ << path;
+}
+
+void ScreenShooter::saveImage(const QImage& image, const QString& name) {
+  const QString path = QDir(dir_).filePath(name + QStringLiteral(".png"));
+  image.save(path);
   saved_ << path;
 }
 

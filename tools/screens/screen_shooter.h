@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QImage;
+
 class QWidget;
 
 namespace murena::screens {
@@ -15,6 +17,9 @@ class ScreenShooter {
   // Lets pending events run (layouts, paints), then writes the widget as it
   // is shown to DIR/name.png.
   void save(QWidget* widget, const QString& name);
+  // Writes a picture made otherwise (e.g. a window with an OpenGL frame
+  // buffer painted in) to DIR/name.png.
+  void saveImage(const QImage& image, const QString& name);
   // A private copy of examples/<name>.mr5d together with its plot data file
   // (the stored result of the example), in DIR/work/<name>/; returns the
   // path of the copied data file.

@@ -17,6 +17,8 @@ class ModelViews : public QObject {
   explicit ModelViews(MainWindowHost& host, QObject* parent = nullptr);
   ~ModelViews() override;
 
+  // Creates the window on first use, brings it up afterwards.  Without an
+  // OpenGL context to draw with, the 3D view shows a message instead.
   void showSideView();
   void show3DView();
   QWidget* sideView() const { return sideView_.data(); }

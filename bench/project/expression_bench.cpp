@@ -28,3 +28,5 @@ BENCHMARK(BM_EvaluateLongParenthesisedSum)
     ->Complexity();
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,25 @@
+#pragma once
+// The deformed shape of the 3D view: the deflection curve it follows and the
+// up/down steps of its exaggeration factor.
+namespace murena {
+class TGraphPlot;
+struct TLine;
+}  // namespace murena
+
+namespace murena::views {
+
+// The deflection curve of the last result set of the deflection graph, or
+// null when it has fewer than two points.
+const TLine* deformedShapeCurve(const TGraphPlot& deflectionGraph);
+
+// The deflection of a curve (points of deflection against depth, depth
+// growing) at a depth: linear between points, the end values beyond them.
+double deflectionAt(const TLine& curve, double depth);
+
+// The arrows of the factor box change the leading digit by one: 5 -> 6 and
+// 4, 100 -> 200 and 90, 0.5 -> 0.6 and 0.4; a factor of zero or less (or not
+// finite) becomes 1.
+double stepFactorUp(double factor);
+double stepFactorDown(double factor);
+
+}  // namespace murena::views

@@ -118,6 +118,9 @@ class GraphPainter {
     }
     const AxisTicks yt = axisTicks(m.ranges.y, r.height(), spacing);
     const long long yEvery = labelEvery(yt, m.ranges.y, r.height());
+    // Extents along the axis of the y labels written so far: a label slid
+    // inside the panel at an end must not run into its neighbour.
+    std::vector<std::pair<double, double>> written;
     for (long long k = yt.first; k <= yt.last; ++k) {
       const double py = m.y(yt.value(k));
       if (py < r.top || py > r.bottom) continue;
@@ -129,6 +132,12 @@ class GraphPainter {
       const std::string label = yt.label(k);
       const double half = m_.width(labelFont_, label) / 2;
       const double centre = std::max(std::min(py, r.bottom - half), r.top + half);
+      const double gap = fh / 4;
+      const bool clashes = std::any_of(written.begin(), written.end(), [&](const std::pair<double, double>& w) {
+        return centre - half < w.second + gap && centre + half > w.first - gap;
+      });
+      if (clashes) continue;
+      written.emplace_back(centre - half, centre + half);
       d_.text({r.left - labelHeight - std::floor(dx / 32), centre}, label, labelFont_, draw::kBlack,
               draw::Anchor::TopCenter, 90);
     }

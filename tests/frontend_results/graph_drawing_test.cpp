@@ -177,6 +177,22 @@ TEST_F(GraphDrawingTest, TickLabelsDoNotRunIntoEachOther) {
   for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first) << i;
 }
 
+// A y label slid inside the panel at the end of the axis (the p-y graph's
+// -1000 at the bottom of a short window) must not cover its neighbour.
+TEST_F(GraphDrawingTest, EndLabelSlidInsideLeavesItsNeighbourClear) {
+  g.Curves = curves(1, 5);
+  g.XOnTop = false;
+  layout = layoutGraph(g, OutputMode::Screen, {0, 0, 540, 690}, 96, 96);
+  const GraphPicture p{{PanelRanges{{-0.6, 0.6}, {-1000, 1600}}}, {}, {}};
+  std::vector<std::pair<double, double>> spans;
+  for (const auto& t : drawGraph(g, layout, p, metrics).itemsOf<draw::TextItem>())
+    if (t.rotation == 90 && t.at.x < layout.plot.left && !t.text.empty() && t.text[0] != 'D')
+      spans.push_back({t.at.y - metrics.width(t.font, t.text) / 2, t.at.y + metrics.width(t.font, t.text) / 2});
+  ASSERT_GT(spans.size(), 3u);
+  std::sort(spans.begin(), spans.end());
+  for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first) << i;
+}
+
 TEST_F(GraphDrawingTest, TooSmallOutputIsOnlyWhite) {
   g.Curves = curves(1, 5);
   const draw::Drawing d = draw(OutputMode::Screen, {0, 0, 95, 400});

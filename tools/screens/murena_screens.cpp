@@ -1,8 +1,10 @@
-// murena-screens DIR [main] [entry] [results] [views]
+// murena-screens DIR [main] [entry] [results] [views] [guide]
 // Renders the program's windows to PNG files in DIR for review.  Without a
-// family name every family is rendered.  Runs on the offscreen platform
-// unless QT_QPA_PLATFORM says otherwise (the 3D view needs an X server with
-// OpenGL, such as Xvfb with Mesa: QT_QPA_PLATFORM=xcb).
+// family name every family is rendered.  "guide" renders the pictures of the
+// user's guide (tools/make-guide-pictures.sh puts them into docs/images).
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise (the
+// 3D view needs an X server with OpenGL, such as Xvfb with Mesa:
+// QT_QPA_PLATFORM=xcb).
 #include <QApplication>
 #include <QTextStream>
 
@@ -10,7 +12,7 @@
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    QTextStream(stderr) << "usage: murena-screens DIR [main] [entry] [results] [views]\n";
+    QTextStream(stderr) << "usage: murena-screens DIR [main] [entry] [results] [views] [guide]\n";
     return 2;
   }
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
   if (wanted("entry")) murena::screens::shootDataEntry(shooter);
   if (wanted("results")) murena::screens::shootResults(shooter);
   if (wanted("views")) murena::screens::shootViews(shooter);
+  if (wanted("guide")) murena::screens::shootUserGuide(shooter);
   QTextStream out(stdout);
   for (const QString& path : shooter.saved()) out << path << '\n';
   return 0;

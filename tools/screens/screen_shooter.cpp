@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
+#include <QOpenGLWidget>
+#include <QPainter>
+#include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 
@@ -23,6 +28,28 @@ void ScreenShooter::saveImage(const QImage& image, const QString& name) {
   const QString path = QDir(dir_).filePath(name + QStringLiteral(".png"));
   image.save(path);
   saved_ << path;
+}
+
+void ScreenShooter::saveWithOpenGL(QWidget* window, QOpenGLWidget* gl, const QString& name) {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  QImage picture = window->grab().toImage();
+  QImage glImage = gl->grabFramebuffer();
+  glImage.setDevicePixelRatio(gl->devicePixelRatio());
+  QPainter painter(&picture);
+  painter.drawImage(gl->mapTo(window, QPoint(0, 0)), glImage);
+  painter.end();
+  saveImage(picture, name);
+}
+
+void ScreenShooter::drag(QWidget* widget, QPoint from, QPoint to) {
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+  };
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  for (int i = 1; i <= 10; ++i) send(QEvent::MouseMove, from + (to - from) * i / 10, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  for (int i = 0; i < 10; ++i) QApplication::processEvents();
 }
 
 QString ScreenShooter::examplesFolder() { return QStringLiteral(MURENA_SOURCE_DIR "/examples"); }

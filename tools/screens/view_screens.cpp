@@ -52,32 +52,9 @@ void shootSideViews(ScreenShooter& shooter) {
   }
 }
 
-// A left-button drag in steps, as the mouse makes it.
-void drag(QWidget* w, QPoint from, QPoint to) {
-  auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-  };
-  send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-  for (int i = 1; i <= 10; ++i) send(QEvent::MouseMove, from + (to - from) * i / 10, Qt::NoButton, Qt::LeftButton);
-  send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-  settle();
-}
-
-// The 3D view's window with its OpenGL picture: grabbing the window renders
-// the OpenGL control without the labels its painter writes over the picture,
-// so the control's own frame buffer is painted in.
 void save3D(ScreenShooter& shooter, ui::TDlgBlock* view, const QString& name) {
   settle();
-  QWidget* frame = view->parentWidget();
-  QImage picture = frame->grab().toImage();
-  ui::TglWindow* gl = view->glWindow();
-  QImage glImage = gl->grabFramebuffer();
-  glImage.setDevicePixelRatio(gl->devicePixelRatio());
-  QPainter painter(&picture);
-  painter.drawImage(gl->mapTo(frame, QPoint(0, 0)), glImage);
-  painter.end();
-  shooter.saveImage(picture, name);
+  shooter.saveWithOpenGL(view->parentWidget(), view->glWindow(), name);
 }
 
 // Point, line and strip surcharges behind the anchored wall (English: inches).
@@ -112,8 +89,8 @@ void shoot3DViews(ScreenShooter& shooter) {
 
   ui::TglWindow* gl = view->glWindow();
   const QPoint middle(gl->width() / 2, gl->height() / 2);
-  drag(gl, middle, middle - QPoint(gl->width() / 3, 0));
-  drag(gl, middle, middle + QPoint(0, gl->height() / 6));
+  ScreenShooter::drag(gl, middle, middle - QPoint(gl->width() / 3, 0));
+  ScreenShooter::drag(gl, middle, middle + QPoint(0, gl->height() / 6));
   save3D(shooter, view, QStringLiteral("view3d_rotated"));
 
   view->DeformedShapeWindow();

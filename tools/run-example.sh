@@ -42,7 +42,7 @@ fi
 output="$root/build/example-run"
 copy="$output/$(basename "$example")"
 "${as_user[@]}" cmake --preset release
-"${as_user[@]}" cmake --build --preset release -j"$jobs" --target murena-run
+"${as_user[@]}" cmake --build --preset release -j"$jobs" --target murena-run Murena2015
 "${as_user[@]}" mkdir -p "$output"
 "${as_user[@]}" cp "$example" "$copy"
 echo
@@ -54,12 +54,6 @@ status=0
 here=""
 if [ "$caller" != "$root" ]; then here="$root/"; fi
 echo
-if [ ! -x build/bin/Murena2015 ]; then
-  echo "To open the example in the desktop program, build it first:"
-  echo "  cmake --build ${here}build -j$jobs --target Murena2015"
-  echo "then:"
-else
-  echo "To open the example in the desktop program:"
-fi
+echo "To open the example, with its results, in the desktop program:"
 echo "  ${here}build/bin/Murena2015 ${here}build/example-run/$(basename "$example")"
 exit "$status"

@@ -15,11 +15,13 @@
 #include "frontend/entry/ui/grid_table_model.h"
 #include "frontend/entry/ui/grid_view.h"
 #include "frontend/entry/ui/table_form.h"
+#include "tests/gui_support/table_typing.h"
 
 namespace murena {
 namespace {
 
 using testing_support::EntryWindowTest;
+using testing_support::typeInCell;
 using ui::GridView;
 using ui::TTableForm;
 
@@ -29,18 +31,6 @@ class TableEditorsTest : public EntryWindowTest {
     host->showTableEditor(table);
     settle();
     return qobject_cast<TTableForm*>(host->tableEditors().editorOf(table));
-  }
-  // Types an entry into a cell (opened as with F2) and ends it with a key.
-  static void typeInCell(GridView* grid, int row, int column, const QString& text, Qt::Key end = Qt::Key_Return) {
-    const QModelIndex cell = grid->model()->index(row, column);
-    grid->setCurrentIndex(cell);
-    grid->edit(cell);
-    QLineEdit* editor = grid->cellEditor();
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    if (end != Qt::Key_unknown) QTest::keyClick(editor, end);
-    settle();
   }
   static QPoint centreOf(GridView* grid, int row, int column) {
     return grid->visualRect(grid->model()->index(row, column)).center();

@@ -18,11 +18,13 @@
 #include "frontend/entry/ui/table_form.h"
 #include "frontend/project/project_tables.h"
 #include "main_window_fixture.h"
+#include "tests/gui_support/table_typing.h"
 
 namespace murena {
 namespace {
 
 using testing_support::MainWindowTest;
+using testing_support::typeInCell;
 
 class NewWallTest : public MainWindowTest {
  protected:
@@ -42,17 +44,6 @@ class NewWallTest : public MainWindowTest {
   }
   ui::TTableForm* editorOf(GridTable& table) {
     return qobject_cast<ui::TTableForm*>(window->tableEditors().editorOf(table));
-  }
-  static void typeCell(ui::GridView* grid, int row, int column, const QString& text) {
-    const QModelIndex cell = grid->model()->index(row, column);
-    grid->setCurrentIndex(cell);
-    grid->edit(cell);
-    QLineEdit* editor = grid->cellEditor();
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    settle();
   }
   static void closeWindowOf(QWidget* child) {
     ASSERT_TRUE(ui::enclosingSubWindow(child)->close());
@@ -86,9 +77,9 @@ TEST_F(NewWallTest, TypedWallIsSavedRunAndItsGraphsOpen) {
   settle();
   ui::TTableForm* stiffness = editorOf(tables.PileSect);
   ASSERT_NE(stiffness, nullptr);
-  typeCell(stiffness->grid(), 0, col::kSectFrom, QStringLiteral("0"));
-  typeCell(stiffness->grid(), 0, col::kSectTo, QStringLiteral("80"));
-  typeCell(stiffness->grid(), 0, col::kSectEI, QStringLiteral("4.5E9"));
+  typeInCell(stiffness->grid(), 0, col::kSectFrom, QStringLiteral("0"));
+  typeInCell(stiffness->grid(), 0, col::kSectTo, QStringLiteral("80"));
+  typeInCell(stiffness->grid(), 0, col::kSectEI, QStringLiteral("4.5E9"));
   closeWindowOf(stiffness);
   closeWindowOf(properties);
 
@@ -112,7 +103,7 @@ TEST_F(NewWallTest, TypedWallIsSavedRunAndItsGraphsOpen) {
   type->setCurrentIndex(3);
   emit type->activated(3);  // "Sand"
   settle();
-  typeCell(grid, 0, col::kSoilDepth, QStringLiteral("60"));
+  typeInCell(grid, 0, col::kSoilDepth, QStringLiteral("60"));
   auto* parametersButton =
       qobject_cast<QPushButton*>(grid->indexWidget(grid->model()->index(0, col::kSoilParameters)));
   ASSERT_NE(parametersButton, nullptr);
@@ -125,9 +116,9 @@ TEST_F(NewWallTest, TypedWallIsSavedRunAndItsGraphsOpen) {
   ASSERT_NE(sandEditor, nullptr);
   EXPECT_EQ(sandEditor->windowTitle(), QStringLiteral("Sand 1"));
   for (int row = 0; row < 2; ++row) {
-    typeCell(sandEditor->grid(), row, 0, QStringLiteral("110"));  // unit weight, lbs/ft^3
-    typeCell(sandEditor->grid(), row, 1, QStringLiteral("32"));   // friction angle
-    typeCell(sandEditor->grid(), row, 2, QStringLiteral("90"));   // k, lbs/in^3
+    typeInCell(sandEditor->grid(), row, 0, QStringLiteral("110"));  // unit weight, lbs/ft^3
+    typeInCell(sandEditor->grid(), row, 1, QStringLiteral("32"));   // friction angle
+    typeInCell(sandEditor->grid(), row, 2, QStringLiteral("90"));   // k, lbs/in^3
   }
   // The sand editor stays open: its entries are committed before the save.
 

@@ -317,8 +317,11 @@ void MainWindow::showStagedDialog() {
 
 QStringList MainWindow::userGuideFolders() const {
   const QString program = QCoreApplication::applicationDirPath();
+  // Beside the program in a build tree; the installed package keeps the
+  // program in <prefix>/lib/murena2015 and the documents in
+  // <prefix>/share/doc/murena2015.
   QStringList folders = {program + QStringLiteral("/docs"), program,
-                         QDir::cleanPath(program + QStringLiteral("/../share/doc/murena"))};
+                         QDir::cleanPath(program + QStringLiteral("/../../share/doc/murena2015"))};
 #ifdef MURENA_SOURCE_DIR
   folders << QStringLiteral(MURENA_SOURCE_DIR "/docs");
 #endif

@@ -1,6 +1,7 @@
 #include "frontend/entry/curve_import.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -22,7 +23,10 @@ class CurveImport : public ::testing::Test {
     for (int r = 0; r < 5; ++r) curve.setReal(0, r, 99);
   }
   std::string writeFile(const std::string& text) {
-    const std::string path = ::testing::TempDir() + "curve_import_test.txt";
+    // One file per test: ctest runs the tests of this program side by side.
+    const std::string path = ::testing::TempDir() + "curve_import_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                             std::to_string(::getpid()) + ".txt";
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }

@@ -18,10 +18,10 @@ ui::DataDialogWindow* createDialog(DataDialog which, MainWindowHost& host) {
     case DataDialog::Title: return new ui::TitleDialog(host);
     case DataDialog::WallProperties: return new ui::WallPropertiesDialog(host);
     case DataDialog::WallConfiguration: return new ui::WallConfigurationDialog(host);
-    case DataDialog::ConcentratedLoads: return new ui::TableLinkDialog(host, ui::concentratedLoadsDialogSpec());
-    case DataDialog::Springs: return new ui::TableLinkDialog(host, ui::springsDialogSpec());
-    case DataDialog::Tieback: return new ui::TableLinkDialog(host, ui::tiebackDialogSpec());
-    case DataDialog::Surcharge: return new ui::TableLinkDialog(host, ui::surchargeDialogSpec());
+    case DataDialog::ConcentratedLoads: return new ui::TableLinkDialog(host, ui::concentratedLoadsDialogSetup());
+    case DataDialog::Springs: return new ui::TableLinkDialog(host, ui::springsDialogSetup());
+    case DataDialog::Tieback: return new ui::TableLinkDialog(host, ui::tiebackDialogSetup());
+    case DataDialog::Surcharge: return new ui::TableLinkDialog(host, ui::surchargeDialogSetup());
     case DataDialog::ControlOptions: return new ui::ControlOptionsDialog(host);
   }
   return nullptr;

@@ -12,67 +12,67 @@
 
 namespace murena::ui {
 
-TableLinkDialog::TableLinkDialog(MainWindowHost& host, TableLinkDialogSpec spec, QWidget* parent)
-    : DataDialogWindow(host, spec.caption, parent), spec_(std::move(spec)) {
+TableLinkDialog::TableLinkDialog(MainWindowHost& host, TableLinkDialogSetup setup, QWidget* parent)
+    : DataDialogWindow(host, setup.caption, parent), setup_(std::move(setup)) {
   auto* layout = new QHBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addWidget(new SvgPicture(spec_.picture, this));
+  layout->addWidget(new SvgPicture(setup_.picture, this));
 
   auto* controls = new QVBoxLayout;
   controls->addStretch(1);
-  if (!spec_.checkCaption.isEmpty()) {
-    check_ = new QCheckBox(spec_.checkCaption, this);
+  if (!setup_.checkCaption.isEmpty()) {
+    check_ = new QCheckBox(setup_.checkCaption, this);
     check_->setObjectName(QStringLiteral("OptionBox"));
     controls->addWidget(check_);
     connect(check_, &QCheckBox::toggled, this, &TableLinkDialog::optionToggled);
   }
-  button_ = new QPushButton(spec_.buttonCaption, this);
+  button_ = new QPushButton(setup_.buttonCaption, this);
   button_->setObjectName(QStringLiteral("TableButton"));
   controls->addWidget(button_);
   controls->addStretch(1);
   layout->addLayout(controls);
-  connect(button_, &QPushButton::clicked, this, [this] { this->host().showTableEditor(spec_.table(project())); });
+  connect(button_, &QPushButton::clicked, this, [this] { this->host().showTableEditor(setup_.table(project())); });
 }
 
 void TableLinkDialog::loadFromProject() {
   if (check_ == nullptr) return;
-  check_->setChecked(project().data().*spec_.option);
+  check_->setChecked(project().data().*setup_.option);
   button_->setEnabled(check_->isChecked());
 }
 
 void TableLinkDialog::optionToggled(bool on) {
   button_->setEnabled(on);
   // Switched off: the table's editor goes; its rows stay until the next save.
-  if (!on) host().closeTableEditor(spec_.table(project()));
+  if (!on) host().closeTableEditor(setup_.table(project()));
 }
 
 void TableLinkDialog::writeBack() {
   if (check_ == nullptr) return;
-  bool& option = project().data().*spec_.option;
+  bool& option = project().data().*setup_.option;
   if (option == check_->isChecked()) return;
   option = check_->isChecked();
   edited();
 }
 
-TableLinkDialogSpec concentratedLoadsDialogSpec() {
+TableLinkDialogSetup concentratedLoadsDialogSetup() {
   return {DataDialogs::caption(DataDialog::ConcentratedLoads), QStringLiteral(":/entry/pictures/concentrated_loads.svg"),
           QStringLiteral("Apply &Concentrated Loads"), &TProgramData::ApplyConcentratedLoads,
           QStringLiteral("&Edit Concentrated Loads"), [](TProject& p) -> GridTable& { return p.tables().BoundCond; }};
 }
 
-TableLinkDialogSpec springsDialogSpec() {
+TableLinkDialogSetup springsDialogSetup() {
   return {DataDialogs::caption(DataDialog::Springs), QStringLiteral(":/entry/pictures/springs.svg"),
           QStringLiteral("&Lateral and Rotational Springs"), &TProgramData::ApplySprings,
           QStringLiteral("&Edit Spring Stiffness"), [](TProject& p) -> GridTable& { return p.tables().SoilStrength; }};
 }
 
-TableLinkDialogSpec tiebackDialogSpec() {
+TableLinkDialogSetup tiebackDialogSetup() {
   return {DataDialogs::caption(DataDialog::Tieback), QStringLiteral(":/entry/pictures/tieback.svg"), QString(),
           nullptr, QStringLiteral("&Enter Tieback data"),
           [](TProject& p) -> GridTable& { return p.tables().TiebackTable1; }};
 }
 
-TableLinkDialogSpec surchargeDialogSpec() {
+TableLinkDialogSetup surchargeDialogSetup() {
   return {DataDialogs::caption(DataDialog::Surcharge), QStringLiteral(":/entry/pictures/surcharge.svg"), QString(),
           nullptr, QStringLiteral("&Edit Surcharge Loads"),
           [](TProject& p) -> GridTable& { return p.tables().SurchargeTable; }};

@@ -15,7 +15,7 @@ struct TProgramData;
 
 namespace murena::ui {
 
-struct TableLinkDialogSpec {
+struct TableLinkDialogSetup {
   QString caption;
   QString picture;        // resource path
   QString checkCaption;   // empty: no check box
@@ -27,7 +27,7 @@ struct TableLinkDialogSpec {
 class TableLinkDialog : public DataDialogWindow {
   Q_OBJECT
  public:
-  TableLinkDialog(MainWindowHost& host, TableLinkDialogSpec spec, QWidget* parent = nullptr);
+  TableLinkDialog(MainWindowHost& host, TableLinkDialogSetup setup, QWidget* parent = nullptr);
   QCheckBox* optionBox() const { return check_; }
   QPushButton* tableButton() const { return button_; }
   void loadFromProject() override;
@@ -38,14 +38,14 @@ class TableLinkDialog : public DataDialogWindow {
  private:
   void optionToggled(bool on);
 
-  TableLinkDialogSpec spec_;
+  TableLinkDialogSetup setup_;
   QCheckBox* check_ = nullptr;
   QPushButton* button_;
 };
 
-TableLinkDialogSpec concentratedLoadsDialogSpec();
-TableLinkDialogSpec springsDialogSpec();
-TableLinkDialogSpec tiebackDialogSpec();
-TableLinkDialogSpec surchargeDialogSpec();
+TableLinkDialogSetup concentratedLoadsDialogSetup();
+TableLinkDialogSetup springsDialogSetup();
+TableLinkDialogSetup tiebackDialogSetup();
+TableLinkDialogSetup surchargeDialogSetup();
 
 }  // namespace murena::ui

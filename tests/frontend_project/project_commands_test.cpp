@@ -173,6 +173,20 @@ TEST_F(ProjectCommandsTest, SwitchingAnOptionOffClosesItsTableEditor) {
   EXPECT_TRUE(project.data().ApplySprings);
 }
 
+TEST_F(ProjectCommandsTest, RowsOfASwitchedOffOptionStayUntilTheNextSave) {
+  GridTable& surcharge = tables.SurchargeTable;
+  commands.toggleOption(Command::OptSurcharge);  // on
+  surcharge.setRowCount(3);
+  commands.toggleOption(Command::OptSurcharge);  // off
+  commands.toggleOption(Command::OptSurcharge);  // on again before a save
+  EXPECT_EQ(surcharge.rowCount(), 3);
+  commands.toggleOption(Command::OptSurcharge);  // off
+  host.saveNames = {(folder.path() / "surcharge.mr5d").string()};
+  ASSERT_TRUE(commands.save());
+  commands.toggleOption(Command::OptSurcharge);  // on after the save
+  EXPECT_EQ(surcharge.rowCount(), 0);
+}
+
 TEST_F(ProjectCommandsTest, LongTermAndStagesExcludeEachOther) {
   host.saveNames = {(folder.path() / "staged.mr5d").string()};
   ASSERT_TRUE(commands.saveAs());

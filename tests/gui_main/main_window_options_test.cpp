@@ -1,10 +1,13 @@
 // The Options menu with child windows open: switches that a dialog also
 // shows, the staged-construction dialog from the keyboard, and its OK
 // without a new count.
+#include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 
 #include "frontend/entry/ui/data_dialogs.h"
@@ -95,6 +98,31 @@ TEST_F(MainWindowTest, StagedDialogFromTheKeyboard) {
   trigger(C::OptStaged);
   EXPECT_EQ(w.project().data().StageCount, 3);
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "keyboard.st3"));
+}
+
+TEST_F(MainWindowTest, StagedDialogShowsItsWholeTextAtALargeFont) {
+  const QFont normal = QApplication::font();
+  for (double scale : {1.0, 1.6, 2.2}) {
+    SCOPED_TRACE(scale);
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * scale);
+    QApplication::setFont(large);
+    TDlgStaged dialog(1);
+    dialog.show();
+    QCoreApplication::processEvents();
+    bool shown = false;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+      shown = shown || label->text() == TDlgStaged::explanation();
+      EXPECT_GE(label->height(), label->sizeHint().height()) << label->text().left(40).toStdString();
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().left(40).toStdString();
+    }
+    for (QAbstractScrollArea* area : dialog.findChildren<QAbstractScrollArea*>()) {
+      shown = true;
+      EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << "the text needs no scrolling";
+    }
+    EXPECT_TRUE(shown);
+  }
+  QApplication::setFont(normal);
 }
 
 // Answers the staged-construction dialog with OK, ticked with `stages`.

@@ -229,10 +229,16 @@ void TProjectCommands::toggleOption(Command option) {
   if (option == Command::OptLongTerm && d.StageCount > 1) return;
   for (const OptionSwitch& s : kSwitches) {
     if (s.command != option) continue;
+    // The opposite of what the menu showed.  Open dialogs write back first
+    // and then show the new switch: a dialog with its own box for it (the
+    // concentrated loads, the springs) would otherwise put the old value back
+    // when it loses the focus.
     const bool on = !(d.*s.flag);
+    if (!host_.commitEdits()) return;
     d.*s.flag = on;
     project_.setModified();
     if (!on && s.table != nullptr) host_.closeTableEditor(s.table(project_.tables()));
+    host_.reloadChildWindows();
     host_.projectChanged();
     return;
   }
@@ -298,9 +304,11 @@ void TProjectCommands::copyPreviousStage() {
 void TProjectCommands::setStageCount(int count) {
   if (project_.data().LongTermAnalysis && count > 1) return;
   if (!host_.commitEdits()) return;
-  host_.closeTableEditors();
+  // OK without a new count changes no rows: the open editors stay.
+  const bool newCount = count != project_.data().StageCount;
+  if (newCount) host_.closeTableEditors();
   reportFailures([&] { return project_.setStageCount(count); });
-  host_.reloadChildWindows();
+  if (newCount) host_.reloadChildWindows();
   host_.projectChanged();
 }
 

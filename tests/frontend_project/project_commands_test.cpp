@@ -161,6 +161,30 @@ TEST_F(ProjectCommandsTest, SwitchingAnOptionOffClosesItsTableEditor) {
     EXPECT_EQ(host.closedEditors, expected);
   }
   EXPECT_TRUE(project.isModified());
+
+  // Open dialogs write back before a switch and show it after.
+  host.reloads = 0;
+  commands.toggleOption(Command::OptSprings);
+  EXPECT_TRUE(project.data().ApplySprings);
+  EXPECT_EQ(host.reloads, 1);
+  // A dialog holding an invalid entry keeps the focus: no switch.
+  host.commitSucceeds = false;
+  commands.toggleOption(Command::OptSprings);
+  EXPECT_TRUE(project.data().ApplySprings);
+}
+
+TEST_F(ProjectCommandsTest, RowsOfASwitchedOffOptionStayUntilTheNextSave) {
+  GridTable& surcharge = tables.SurchargeTable;
+  commands.toggleOption(Command::OptSurcharge);  // on
+  surcharge.setRowCount(3);
+  commands.toggleOption(Command::OptSurcharge);  // off
+  commands.toggleOption(Command::OptSurcharge);  // on again before a save
+  EXPECT_EQ(surcharge.rowCount(), 3);
+  commands.toggleOption(Command::OptSurcharge);  // off
+  host.saveNames = {(folder.path() / "surcharge.mr5d").string()};
+  ASSERT_TRUE(commands.save());
+  commands.toggleOption(Command::OptSurcharge);  // on after the save
+  EXPECT_EQ(surcharge.rowCount(), 0);
 }
 
 TEST_F(ProjectCommandsTest, LongTermAndStagesExcludeEachOther) {
@@ -191,8 +215,12 @@ TEST_F(ProjectCommandsTest, EarthPressureOptionKeepsTheUserFlagInStep) {
 TEST_F(ProjectCommandsTest, StageCommandsCloseTableEditorsAndKeepEditsPerStage) {
   host.saveNames = {(folder.path() / "stages.mr5d").string()};
   ASSERT_TRUE(commands.saveAs());
+  host.tableEditorCloses = 0;
   commands.setStageCount(3);
   EXPECT_TRUE(fs::exists(folder.path() / "stages.st3"));
+  EXPECT_EQ(host.tableEditorCloses, 1);
+  commands.setStageCount(3);  // OK without a new count
+  EXPECT_EQ(host.tableEditorCloses, 1);
   project.data().NodeCount = 42;
   host.tableEditorCloses = 0;
   commands.switchToStage(2);

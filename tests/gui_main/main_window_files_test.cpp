@@ -133,6 +133,14 @@ TEST_F(MainWindowTest, StartupArgumentOpensTheFileWithItsResults) {
 
 TEST_F(MainWindowTest, DroppedFileOpensLikeARecentFile) {
   MainWindow& w = open();
+  // A web link is no file to open: the window does not take it.
+  QMimeData link;
+  link.setUrls({QUrl(QStringLiteral("https://example.com/wall.mr5d"))});
+  QDragEnterEvent linkEnter(QPoint(100, 100), Qt::CopyAction, &link, Qt::LeftButton, Qt::NoModifier);
+  linkEnter.setAccepted(false);
+  QApplication::sendEvent(&w, &linkEnter);
+  EXPECT_FALSE(linkEnter.isAccepted());
+
   const std::string file = example("soldier_pile_weak_rock_english");
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});

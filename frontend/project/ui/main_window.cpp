@@ -496,18 +496,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+namespace {
+
+// The first local file of a drop; empty when it brings none (web links).
+QString droppedFile(const QMimeData& mime) {
+  for (const QUrl& url : mime.urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+
+}  // namespace
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  if (!droppedFile(*event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  QString file;
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (url.isLocalFile()) {
-      file = url.toLocalFile();
-      break;
-    }
-  }
+  const QString file = droppedFile(*event->mimeData());
   if (file.isEmpty()) return;
   event->acceptProposedAction();
   // Opened after the drop has finished: the questions and boxes of opening

@@ -1,15 +1,12 @@
 #include "frontend/project/ui/staged_dialog.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace murena {
 
@@ -44,24 +41,22 @@ QString TDlgStaged::explanation() {
 TDlgStaged::TDlgStaged(int stageCount, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Staged Construction Options"));
 
-  auto* text = new QPlainTextEdit(explanation(), this);
-  text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text->setFocusPolicy(Qt::NoFocus);
-  // Wide and tall enough for the whole text without scrolling.
-  const QFontMetrics fm(text->font());
-  int widest = 0;
-  for (const QString& line : explanation().split(QLatin1Char('\n')))
-    widest = std::max(widest, fm.horizontalAdvance(line));
-  const int margins = 2 * (text->frameWidth() + static_cast<int>(text->document()->documentMargin()));
-  text->setMinimumSize(widest + fm.averageCharWidth() * 2 + margins, fm.lineSpacing() * 20 + margins + 2);
+  // A framed, selectable text the layout sizes to its lines at any font size.
+  auto* text = new QLabel(explanation(), this);
+  text->setTextFormat(Qt::PlainText);
+  text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  text->setFrameShape(QFrame::StyledPanel);
+  text->setBackgroundRole(QPalette::Base);
+  text->setAutoFillBackground(true);
+  text->setMargin(text->fontMetrics().averageCharWidth());
+  text->setObjectName(QStringLiteral("Explanation"));
 
   staged_ = new QCheckBox(QStringLiteral("Conduct &Staged-Construction Analysis"), this);
   auto* countLabel = new QLabel(QStringLiteral("Enter the total number of stages (Max. = 5, Min =2)"), this);
   count_ = new QSpinBox(this);
   countLabel->setBuddy(count_);
   count_->setAlignment(Qt::AlignRight);
-  count_->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("0000")) + 40);
+  count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 40);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -107,6 +107,26 @@ TEST_F(BlockViewTest, OpensWithItsMenuAndToolButtonsInTheHost) {
   EXPECT_TRUE(host->viewToolButtons().isEmpty());
 }
 
+// A view opened again after the first was closed (after a run, say) is
+// fitted to its window, not to the size its control had before it was shown.
+TEST_F(BlockViewTest, EveryNewViewIsFittedToItsWindow) {
+  open("anchored_soft_over_stiff_clay_english");
+  for (int round = 1; round <= 2; ++round) {
+    host->modelViews().show3DView();
+    settle();
+    auto* view = qobject_cast<TDlgBlock*>(host->modelViews().view3D());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->glWindow()));
+    ui::TglWindow* gl = view->glWindow();
+    gl->grabFramebuffer();
+    const ui::GlViewState& s = view->viewState();
+    EXPECT_DOUBLE_EQ(s.view.baseScale, views::baseScale(s.fit, gl->width(), gl->height())) << "view " << round;
+    EXPECT_GT(s.view.baseScale, 2) << "view " << round;
+    frameOf(view)->close();
+    settle();
+  }
+}
+
 TEST_F(BlockViewTest, EveryOptionItemRebuildsTheModel) {
   TDlgBlock* view = open3D();
   ASSERT_NE(view, nullptr);

@@ -131,13 +131,20 @@ void TDlgBlock::showEvent(QShowEvent* event) {
 void TDlgBlock::RedrawComplete() {
   TProject& project = host_.project();
   // The extents are fitted once, when there is first a model to fit.
+  const views::ModelDimensions dims = views::modelDimensions(project.data(), project.tables());
   if (!fitted_) {
-    const views::ModelDimensions dims = views::modelDimensions(project.data(), project.tables());
     if (dims.valid()) {
       state_.fit = views::fitView(dims);
       state_.view.fitted = false;
       fitted_ = true;
+      fitUnits_ = project.data().UnitSystem;
+      fitLength_ = dims.L;
     }
+  } else if (project.data().UnitSystem != fitUnits_ && dims.valid()) {
+    // The same wall in other units keeps its picture.
+    views::rescaleView(state_.fit, state_.view, dims.L / fitLength_);
+    fitUnits_ = project.data().UnitSystem;
+    fitLength_ = dims.L;
   }
   const TLine* deflection = host_.resultsLoaded() ? views::deformedShapeCurve(host_.graphs().pltDef) : nullptr;
   scene_ = views::buildScene(views::SceneInput{project.data(), project.tables(), deflection, options_, deformed_});

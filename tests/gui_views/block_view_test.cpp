@@ -180,6 +180,19 @@ TEST_F(BlockViewTest, DeformedShapeRotatedIsDrawnWhereTheProjectionSaysIt) {
   EXPECT_TRUE(view->deformedShape().show);
   EXPECT_EQ(view->deformedShape().factor, 2);
   EXPECT_TRUE(view->action("Deformed Shape")->isChecked());
+  {
+    // Its menu item shows the same check mark as the display options.
+    QMenu* menu = view->optionMenu();
+    menu->popup(QPoint(0, 0));
+    settle();
+    const QImage shown = menu->grab().toImage();
+    menu->hide();
+    const QRect springs = menu->actionGeometry(view->action("Lateral Springs"));
+    const QRect deformed = menu->actionGeometry(view->action("Deformed Shape"));
+    // The check mark stands in the column left of the texts.
+    const QRect column(0, 0, menu->fontMetrics().height(), springs.height());
+    EXPECT_EQ(shown.copy(column.translated(springs.topLeft())), shown.copy(column.translated(deformed.topLeft())));
+  }
   const auto bricks = view->scene().wall.itemsOf<views::BrickItem>(views::Part::Wall);
   ASSERT_EQ(int(bricks.size()), 2 * host->project().data().NodeCount * views::kPanelCount);
   dialog->close();

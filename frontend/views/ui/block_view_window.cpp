@@ -74,6 +74,8 @@ void TDlgBlock::buildActions() {
   menu_->addSeparator();
   deformedAction_ = menu_->addAction(viewIcon("deformed_shape"), tr("&Deformed Shape"));
   deformedAction_->setCheckable(true);
+  // The menu shows its check mark; the icon is for the tool button.
+  deformedAction_->setIconVisibleInMenu(false);
   connect(deformedAction_, &QAction::triggered, this, [this] {
     // The check mark shows the setting; the dialog changes it.
     deformedAction_->setChecked(deformed_.show);

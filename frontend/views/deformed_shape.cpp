@@ -1,5 +1,6 @@
 #include "frontend/views/deformed_shape.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frontend/results/graph_plot.h"
@@ -12,17 +13,10 @@ const TLine* deformedShapeCurve(const TGraphPlot& deflectionGraph) {
   return last.Points.size() > 1 ? &last : nullptr;
 }
 
-double deflectionAt(const TLine& curve, double depth) {
+double deflectionAtNode(const TLine& curve, int node) {
   const auto& p = curve.Points;
   if (p.empty()) return 0;
-  if (depth <= p.front().Y) return p.front().X;
-  for (size_t i = 1; i < p.size(); ++i) {
-    if (depth > p[i].Y) continue;
-    const double span = p[i].Y - p[i - 1].Y;
-    if (span <= 0) return p[i].X;
-    return p[i - 1].X + (p[i].X - p[i - 1].X) * (depth - p[i - 1].Y) / span;
-  }
-  return p.back().X;
+  return p[std::min(static_cast<size_t>(std::max(node, 0)), p.size() - 1)].X;
 }
 
 namespace {

@@ -12,9 +12,11 @@ namespace murena::views {
 // null when it has fewer than two points.
 const TLine* deformedShapeCurve(const TGraphPlot& deflectionGraph);
 
-// The deflection of a curve (points of deflection against depth, depth
-// growing) at a depth: linear between points, the end values beyond them.
-double deflectionAt(const TLine& curve, double depth);
+// The deflection of a curve of the deflection graph (one point per station,
+// from the top of the wall) at node `node`; the last point's beyond the
+// curve, 0 for an empty curve.  Taken by node, not by depth, so that a wall
+// whose units were switched after the run still finds its own stations.
+double deflectionAtNode(const TLine& curve, int node);
 
 // The arrows of the factor box change the leading digit by one: 5 -> 6 and
 // 4, 100 -> 200 and 90, 0.5 -> 0.6 and 0.4; a factor of zero or less (or not

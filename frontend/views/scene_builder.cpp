@@ -116,7 +116,7 @@ struct CentreLine {
 CentreLine deformedCentreLine(const TLine& curve, double factor, const ModelDimensions& m, int nodeCount) {
   CentreLine c;
   for (int j = 0; j <= nodeCount; ++j)
-    c.points.push_back(Vec3{deflectionAt(curve, j * m.h) * factor, 0, -j * m.h});
+    c.points.push_back(Vec3{deflectionAtNode(curve, j) * factor, 0, -j * m.h});
   for (int j = 0; j <= nodeCount; ++j) {
     Vec3 tangent;
     if (j > 0) tangent = tangent + normalized(c.points[j] - c.points[j - 1]);

@@ -16,6 +16,16 @@ void ViewState::restart() {
   zoomSteps_ = 0;
 }
 
+void rescaleView(ViewFit& fit, ViewState& view, double lengthRatio) {
+  if (!(lengthRatio > 0) || !std::isfinite(lengthRatio)) return;
+  fit.widthExtent *= lengthRatio;
+  fit.heightExtent *= lengthRatio;
+  fit.lengthExtent *= lengthRatio;
+  fit.centring *= lengthRatio;
+  view.pan = view.pan * lengthRatio;
+  view.baseScale /= lengthRatio;
+}
+
 OrthoBox orthoBox(const ViewFit& fit, int width, int height) {
   OrthoBox box;
   const double w = std::max(width, 1), h = std::max(height, 1);

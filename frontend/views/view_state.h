@@ -38,6 +38,11 @@ class ViewState {
   int zoomSteps_ = 0;
 };
 
+// The same picture after the model's lengths were multiplied by
+// `lengthRatio` (a switch of the unit system): the fit's extents, the pan
+// offsets and one over the base scale follow the lengths.
+void rescaleView(ViewFit& fit, ViewState& view, double lengthRatio);
+
 // The orthographic box in pixel units centred on the window (glOrtho).
 struct OrthoBox {
   double halfWidth = 0, halfHeight = 0, depth = 0;

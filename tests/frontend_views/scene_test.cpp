@@ -219,6 +219,21 @@ TEST_F(DeformedSceneTest, BricksFollowTheDeflectionTimesTheFactor) {
   EXPECT_DOUBLE_EQ(b.corners[3].y - b.corners[0].y, 1);
 }
 
+// The results stay in the units of the run (depths in feet here) while the
+// wall is switched to metres: node j still takes station j's deflection.
+TEST_F(DeformedSceneTest, TheWallSwitchedToOtherUnitsFollowsItsStations) {
+  p.data.UnitSystem = kSIUnits;
+  p.data.IncrementLength = 0.5 * 0.3048;
+  const auto bricks = build().wall.itemsOf<BrickItem>(Part::Wall);
+  ASSERT_EQ(bricks.size(), 2u * 80 * kPanelCount);
+  for (int node : {1, 40, 80}) {
+    const BrickItem& b = bricks[2 * static_cast<size_t>(node - 1) + 1];
+    const Vec3 bottomMiddle = (b.corners[0] + b.corners[1]) / 2;
+    EXPECT_NEAR(bottomMiddle.x, (2 - node * 0.5 / 20) * 3, 1e-12) << node;
+    EXPECT_NEAR(bottomMiddle.z, -node * 0.5 * 0.3048, 1e-12) << node;
+  }
+}
+
 TEST_F(DeformedSceneTest, UndeformedModelAddsEdgesOnlyAndNoCurveMeansNoDeformation) {
   deformed.undeformed = true;
   Scene s = build();
@@ -239,9 +254,10 @@ TEST_F(DeformedSceneTest, TheLastResultSetIsFollowed) {
   graph.Curves[1].Points = {{1, 0}, {2, 10}, {3, 20}};
   const TLine* last = deformedShapeCurve(graph);
   ASSERT_EQ(last, &graph.Curves[1]);
-  EXPECT_DOUBLE_EQ(deflectionAt(*last, 5), 1.5);
-  EXPECT_DOUBLE_EQ(deflectionAt(*last, -1), 1);
-  EXPECT_DOUBLE_EQ(deflectionAt(*last, 99), 3);
+  EXPECT_DOUBLE_EQ(deflectionAtNode(*last, 1), 2);
+  EXPECT_DOUBLE_EQ(deflectionAtNode(*last, -1), 1);
+  EXPECT_DOUBLE_EQ(deflectionAtNode(*last, 99), 3);
+  EXPECT_DOUBLE_EQ(deflectionAtNode(TLine{}, 0), 0);
   TGraphPlot::SetPointCount(graph.Curves, 1);
   EXPECT_EQ(deformedShapeCurve(graph), nullptr);
   EXPECT_EQ(deformedShapeCurve(TGraphPlot{}), nullptr);

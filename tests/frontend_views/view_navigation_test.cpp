@@ -88,6 +88,32 @@ TEST_F(NavigationTest, RestartResetsRotationPanAndZoomButKeepsTheFit) {
   EXPECT_EQ(view.baseScale, scale);
 }
 
+// A unit switch multiplies every model length by the same ratio: turned,
+// zoomed and panned, the picture stays where it was.
+TEST_F(NavigationTest, RescaledViewShowsTheConvertedModelInTheSamePlace) {
+  view.rotX = 25;
+  view.rotZ = -40;
+  view.zoomIn();
+  view.pan = {2, -1, 3};
+  for (double ratio : {0.3048, 1 / 0.3048, 12.0}) {
+    ViewFit f = fit;
+    ViewState v = view;
+    rescaleView(f, v, ratio);
+    for (const Vec3& p : {Vec3{0, 0, 0}, Vec3{-25, 10, -40}, Vec3{3, -2, -10}}) {
+      const Vec3 before = at(p), after = toWindow(p * ratio, v, f, kW, kH);
+      EXPECT_NEAR(after.x, before.x, 1e-9) << ratio;
+      EXPECT_NEAR(after.y, before.y, 1e-9) << ratio;
+      EXPECT_NEAR(after.z, before.z, 1e-9) << ratio;
+    }
+    // Unusable ratios leave the view as it is.
+    for (double bad : {0.0, -1.0, std::nan("")}) {
+      ViewState same = v;
+      rescaleView(f, same, bad);
+      EXPECT_EQ(same.baseScale, v.baseScale);
+    }
+  }
+}
+
 // The model follows the mouse when panning, in any view.
 TEST_F(NavigationTest, PanningMovesTheModelWithTheMouse) {
   view.rotX = 20;

@@ -107,6 +107,26 @@ TEST_F(BlockViewTest, OpensWithItsMenuAndToolButtonsInTheHost) {
   EXPECT_TRUE(host->viewToolButtons().isEmpty());
 }
 
+// A view opened again after the first was closed (after a run, say) is
+// fitted to its window, not to the size its control had before it was shown.
+TEST_F(BlockViewTest, EveryNewViewIsFittedToItsWindow) {
+  open("anchored_soft_over_stiff_clay_english");
+  for (int round = 1; round <= 2; ++round) {
+    host->modelViews().show3DView();
+    settle();
+    auto* view = qobject_cast<TDlgBlock*>(host->modelViews().view3D());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->glWindow()));
+    ui::TglWindow* gl = view->glWindow();
+    gl->grabFramebuffer();
+    const ui::GlViewState& s = view->viewState();
+    EXPECT_DOUBLE_EQ(s.view.baseScale, views::baseScale(s.fit, gl->width(), gl->height())) << "view " << round;
+    EXPECT_GT(s.view.baseScale, 2) << "view " << round;
+    frameOf(view)->close();
+    settle();
+  }
+}
+
 TEST_F(BlockViewTest, EveryOptionItemRebuildsTheModel) {
   TDlgBlock* view = open3D();
   ASSERT_NE(view, nullptr);
@@ -160,6 +180,19 @@ TEST_F(BlockViewTest, DeformedShapeRotatedIsDrawnWhereTheProjectionSaysIt) {
   EXPECT_TRUE(view->deformedShape().show);
   EXPECT_EQ(view->deformedShape().factor, 2);
   EXPECT_TRUE(view->action("Deformed Shape")->isChecked());
+  {
+    // Its menu item shows the same check mark as the display options.
+    QMenu* menu = view->optionMenu();
+    menu->popup(QPoint(0, 0));
+    settle();
+    const QImage shown = menu->grab().toImage();
+    menu->hide();
+    const QRect springs = menu->actionGeometry(view->action("Lateral Springs"));
+    const QRect deformed = menu->actionGeometry(view->action("Deformed Shape"));
+    // The check mark stands in the column left of the texts.
+    const QRect column(0, 0, menu->fontMetrics().height(), springs.height());
+    EXPECT_EQ(shown.copy(column.translated(springs.topLeft())), shown.copy(column.translated(deformed.topLeft())));
+  }
   const auto bricks = view->scene().wall.itemsOf<views::BrickItem>(views::Part::Wall);
   ASSERT_EQ(int(bricks.size()), 2 * host->project().data().NodeCount * views::kPanelCount);
   dialog->close();

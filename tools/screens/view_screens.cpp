@@ -1,6 +1,6 @@
-// The model views: the side view of every example, the 3D view of an
-// anchored wall with tiebacks and surcharges (default view, turned, deformed)
-// and the Deformed Shape dialog.  The 3D pictures need OpenGL on an X
+// The model views: the side view and the default 3D view of every example,
+// the 3D view of an anchored wall with tiebacks and surcharges (default view,
+// turned, deformed) and the Deformed Shape dialog.  The 3D pictures need OpenGL on an X
 // display (QT_QPA_PLATFORM=xcb under Xvfb); on the offscreen platform they
 // are left out with a note.
 #include <QApplication>
@@ -108,6 +108,27 @@ void shoot3DViews(ScreenShooter& shooter) {
   save3D(shooter, view, QStringLiteral("view3d_deformed"));
 }
 
+// The default 3D view of every example, each in a view of its own (the
+// second and later views are fitted like the first).
+void shootExample3DViews(ScreenShooter& shooter) {
+  BareHost host;
+  host.resize(1000, 760);
+  host.show();
+  const QStringList examples =
+      QDir(ScreenShooter::examplesFolder()).entryList({QStringLiteral("*.mr5d")}, QDir::Files, QDir::Name);
+  for (const QString& file : examples) {
+    const QString name = QFileInfo(file).completeBaseName();
+    host.openProject(shooter.exampleCopy(name).toStdString());
+    // The closed view of the previous example goes before the next opens.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    host.modelViews().show3DView();
+    settle();
+    auto* view = qobject_cast<ui::TDlgBlock*>(host.modelViews().view3D());
+    if (view == nullptr) return;
+    save3D(shooter, view, QStringLiteral("view3d_") + name);
+  }
+}
+
 void shootDeformedShapeDialog(ScreenShooter& shooter) {
   views::DeformedShapeSettings settings;
   settings.show = true;
@@ -130,6 +151,7 @@ void shootViews(ScreenShooter& shooter) {
     return;
   }
   shoot3DViews(shooter);
+  shootExample3DViews(shooter);
 }
 
 }  // namespace murena::screens

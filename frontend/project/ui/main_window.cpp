@@ -430,6 +430,7 @@ void MainWindow::closeTableEditors() { tableEditors_->closeAll(); }
 void MainWindow::reloadChildWindows() {
   dataDialogs_->reactivateAll();
   tableEditors_->refreshAll();
+  modelViews_->projectReloaded();
 }
 
 bool MainWindow::loadResults(const std::string& plotFile, bool reportErrors) {

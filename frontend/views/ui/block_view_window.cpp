@@ -74,6 +74,8 @@ void TDlgBlock::buildActions() {
   menu_->addSeparator();
   deformedAction_ = menu_->addAction(viewIcon("deformed_shape"), tr("&Deformed Shape"));
   deformedAction_->setCheckable(true);
+  // The menu shows its check mark; the icon is for the tool button.
+  deformedAction_->setIconVisibleInMenu(false);
   connect(deformedAction_, &QAction::triggered, this, [this] {
     // The check mark shows the setting; the dialog changes it.
     deformedAction_->setChecked(deformed_.show);
@@ -131,13 +133,20 @@ void TDlgBlock::showEvent(QShowEvent* event) {
 void TDlgBlock::RedrawComplete() {
   TProject& project = host_.project();
   // The extents are fitted once, when there is first a model to fit.
+  const views::ModelDimensions dims = views::modelDimensions(project.data(), project.tables());
   if (!fitted_) {
-    const views::ModelDimensions dims = views::modelDimensions(project.data(), project.tables());
     if (dims.valid()) {
       state_.fit = views::fitView(dims);
       state_.view.fitted = false;
       fitted_ = true;
+      fitUnits_ = project.data().UnitSystem;
+      fitLength_ = dims.L;
     }
+  } else if (project.data().UnitSystem != fitUnits_ && dims.valid()) {
+    // The same wall in other units keeps its picture.
+    views::rescaleView(state_.fit, state_.view, dims.L / fitLength_);
+    fitUnits_ = project.data().UnitSystem;
+    fitLength_ = dims.L;
   }
   const TLine* deflection = host_.resultsLoaded() ? views::deformedShapeCurve(host_.graphs().pltDef) : nullptr;
   scene_ = views::buildScene(views::SceneInput{project.data(), project.tables(), deflection, options_, deformed_});

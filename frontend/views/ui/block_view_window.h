@@ -76,6 +76,9 @@ class TDlgBlock : public QWidget {
   QAction* deformedAction_ = nullptr;
   QPointer<TDlgDeformedShape> dialog_;
   bool fitted_ = false;
+  // The unit system and wall length the fit was made for.
+  int fitUnits_ = 0;
+  double fitLength_ = 0;
   QPointer<QWidget> watchedFrame_;
 };
 

@@ -186,7 +186,9 @@ void TglWindow::drawOverlay() {
 
 void TglWindow::paintGL() {
   if (gl_ == nullptr) return;
-  if (!state_.view.fitted) {
+  // Fitted on the first paint on the screen: a new control can be painted
+  // before it is shown, at its default size, when it joins the window.
+  if (!state_.view.fitted && isVisible()) {
     state_.view.baseScale = views::baseScale(state_.fit, width(), height());
     state_.view.fitted = true;
   }

@@ -62,6 +62,11 @@ void ModelViews::resultsChanged() {
   if (sideView_) sideView_->update();
 }
 
+void ModelViews::projectReloaded() {
+  if (auto* view = qobject_cast<ui::TDlgBlock*>(view3D_.data())) view->RedrawComplete();
+  if (sideView_) sideView_->update();
+}
+
 void ModelViews::closeAll() {
   if (sideView_) sideView_->close();
   if (view3D_) view3D_->close();

@@ -25,6 +25,9 @@ class ModelViews : public QObject {
   QWidget* view3D() const { return view3D_.data(); }
   // Results were loaded or cleared: the 3D view's deformed-shape commands follow.
   void resultsChanged();
+  // The project was changed as a whole (units switched, another stage
+  // loaded): the open views draw it again.
+  void projectReloaded();
   void closeAll();
 
  private:

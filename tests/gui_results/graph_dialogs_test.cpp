@@ -1,8 +1,10 @@
 // The Save Attributes, Graph Caption, Legend and Active Curves dialogs and
 // the export dialog.
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,6 +29,21 @@ TGraphPlot threeCurves() {
   TGraphPlot::SetCurveCount(g.Curves, 3);
   g.Curves[2].Active = false;
   return g;
+}
+
+// The dialog keeps at least the given client size, and at its smallest
+// every button and label still shows its whole text.
+void expectSmallestSizeShowsEveryText(QDialog& d, QSize least) {
+  const QSize smallest = d.minimumSize();
+  EXPECT_GE(smallest.width(), least.width());
+  EXPECT_GE(smallest.height(), least.height());
+  d.resize(least);
+  EXPECT_EQ(d.size(), smallest);
+  QApplication::processEvents();
+  for (QPushButton* b : d.findChildren<QPushButton*>())
+    EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+  for (QLabel* l : d.findChildren<QLabel*>())
+    EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
 }
 
 TEST(SaveAttributesDialogTest, DefaultsAndLeastValues) {
@@ -65,7 +82,7 @@ TEST(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
   const TGraphPlot g = threeCurves();
   ui::TfrmLineNames d(g);
   d.show();
-  EXPECT_EQ(d.minimumSize(), QSize(195, 167));
+  expectSmallestSizeShowsEveryText(d, QSize(195, 167));
   EXPECT_EQ(d.list()->currentRow(), 0);
   EXPECT_EQ(d.edit()->text(), QStringLiteral("Curve #1"));
   d.list()->setCurrentRow(1);
@@ -92,7 +109,7 @@ TEST(ActiveCurvesDialogTest, RowsTogglesAndButtons) {
   d.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
   EXPECT_EQ(d.windowTitle(), QStringLiteral("Active Curves"));
-  EXPECT_EQ(d.minimumSize(), QSize(190, 234));
+  expectSmallestSizeShowsEveryText(d, QSize(190, 234));
   EXPECT_EQ(d.list()->item(0)->text(), QStringLiteral(" yes :    Curve #1"));
   EXPECT_EQ(d.list()->item(2)->text(), QStringLiteral(" no  :    Curve #3"));
   EXPECT_TRUE(d.list()->item(0)->isSelected());

@@ -14,7 +14,6 @@ namespace murena::ui {
 
 TfrmLineNames::TfrmLineNames(const TGraphPlot& graph, QWidget* parent) : QDialog(parent), editor_(graph) {
   setWindowTitle(QStringLiteral("Legend"));
-  setMinimumSize(195, 167);
   auto* listLabel = new QLabel(QStringLiteral("Select line to modify:"), this);
   list_ = new QListWidget(this);
   for (const std::string& name : editor_.names()) list_->addItem(QString::fromStdString(name));
@@ -48,6 +47,8 @@ TfrmLineNames::TfrmLineNames(const TGraphPlot& graph, QWidget* parent) : QDialog
   layout->addWidget(editLabel);
   layout->addWidget(edit_);
   layout->addLayout(buttons);
+  // Never smaller than the buttons and texts need at the desktop's font.
+  setMinimumSize(QSize(195, 167).expandedTo(layout->minimumSize()));
   if (list_->count() > 0) list_->setCurrentRow(0);
 }
 

@@ -103,6 +103,31 @@ TEST(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
   ui::setPromptHandler({});
 }
 
+// Closed with Escape while the edit box has the focus (and an emptied
+// text): the dialog goes away without storing or refusing anything.
+TEST(LegendDialogTest, ClosingWithTheFocusInTheEditBoxStoresNothing) {
+  std::vector<QString> shown;
+  ui::setPromptHandler([&](const ui::PromptRequest& r) {
+    shown.push_back(r.text);
+    return ui::PromptReply{};
+  });
+  const TGraphPlot g = threeCurves();
+  {
+    ui::TfrmLineNames d(g);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    d.edit()->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(d.edit()->hasFocus());
+    d.edit()->clear();
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+  }
+  EXPECT_TRUE(shown.empty()) << shown.front().toStdString();
+  ui::setPromptHandler({});
+}
+
 TEST(ActiveCurvesDialogTest, RowsTogglesAndButtons) {
   const TGraphPlot g = threeCurves();
   ui::TfrmActiveLines d(g);

@@ -52,6 +52,15 @@ TfrmLineNames::TfrmLineNames(const TGraphPlot& graph, QWidget* parent) : QDialog
   if (list_->count() > 0) list_->setCurrentRow(0);
 }
 
+// The edit box loses the focus while the dialog's children are destroyed,
+// after this object's own part is gone: its signal must not reach it.
+TfrmLineNames::~TfrmLineNames() { disconnect(edit_, nullptr, this, nullptr); }
+
+void TfrmLineNames::done(int result) {
+  closing_ = true;
+  QDialog::done(result);
+}
+
 void TfrmLineNames::showRow(int row) {
   if (row < 0 || row >= editor_.count()) return;
   edit_->setText(QString::fromStdString(editor_.names()[static_cast<size_t>(row)]));
@@ -63,7 +72,7 @@ void TfrmLineNames::showRow(int row) {
 
 void TfrmLineNames::storeEdit() {
   const int row = list_->currentRow();
-  if (storing_ || row < 0) return;
+  if (storing_ || closing_ || row < 0) return;
   storing_ = true;
   if (editor_.rename(row, edit_->text().toStdString())) {
     list_->item(row)->setText(edit_->text());

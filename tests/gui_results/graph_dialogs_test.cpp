@@ -73,12 +73,20 @@ TEST(GraphCaptionDialogTest, ShowsTheTitleAndItsSide) {
   EXPECT_TRUE(d.atTop());
 }
 
-TEST(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
+// The Legend dialog with the messages it shows recorded.
+class LegendDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::setPromptHandler([this](const ui::PromptRequest& r) {
+      shown.push_back(r.text);
+      return ui::PromptReply{};
+    });
+  }
+  void TearDown() override { ui::setPromptHandler({}); }
   std::vector<QString> shown;
-  ui::setPromptHandler([&](const ui::PromptRequest& r) {
-    shown.push_back(r.text);
-    return ui::PromptReply{};
-  });
+};
+
+TEST_F(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
   const TGraphPlot g = threeCurves();
   ui::TfrmLineNames d(g);
   d.show();
@@ -100,17 +108,11 @@ TEST(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
   EXPECT_EQ(d.edit()->text(), QStringLiteral("Upper anchor"));
   EXPECT_EQ(d.names()[1], "Upper anchor");
   EXPECT_EQ(d.names()[2], "Curve #3");
-  ui::setPromptHandler({});
 }
 
 // Closed with Escape while the edit box has the focus (and an emptied
 // text): the dialog goes away without storing or refusing anything.
-TEST(LegendDialogTest, ClosingWithTheFocusInTheEditBoxStoresNothing) {
-  std::vector<QString> shown;
-  ui::setPromptHandler([&](const ui::PromptRequest& r) {
-    shown.push_back(r.text);
-    return ui::PromptReply{};
-  });
+TEST_F(LegendDialogTest, ClosingWithTheFocusInTheEditBoxStoresNothing) {
   const TGraphPlot g = threeCurves();
   {
     ui::TfrmLineNames d(g);
@@ -125,7 +127,6 @@ TEST(LegendDialogTest, ClosingWithTheFocusInTheEditBoxStoresNothing) {
     EXPECT_EQ(d.result(), QDialog::Rejected);
   }
   EXPECT_TRUE(shown.empty()) << shown.front().toStdString();
-  ui::setPromptHandler({});
 }
 
 TEST(ActiveCurvesDialogTest, RowsTogglesAndButtons) {

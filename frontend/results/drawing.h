@@ -10,6 +10,8 @@
 //   d.line({10, 10}, {100, 10}, draw::Pen{draw::kBlack, 1, draw::PenStyle::Dot});
 //   d.text({50, 20}, "Depth (ft)", draw::Font{draw::FontFamily::Serif, 14, true}, draw::kBlack,
 //          draw::Anchor::TopCenter, -90);
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -122,6 +124,17 @@ class TextMetrics {
   virtual double width(const Font& font, const std::string& text) const = 0;
   virtual double height(const Font& font) const = 0;  // ascent + descent
 };
+
+// `font` made smaller where `text` would be wider than `room`: the size
+// that fits, but not under `smallest`.
+inline Font fittedFont(const Font& font, const std::string& text, double room, double smallest,
+                       const TextMetrics& metrics) {
+  const double width = metrics.width(font, text);
+  if (!(width > room) || !(room > 0)) return font;
+  Font out = font;
+  out.pixelSize = std::min(font.pixelSize, std::max(smallest, std::floor(font.pixelSize * room / width)));
+  return out;
+}
 
 class Drawing {
  public:

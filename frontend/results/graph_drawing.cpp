@@ -14,6 +14,8 @@ namespace {
 
 constexpr draw::Pen kOnePixel{draw::kBlack, 1, draw::PenStyle::Solid};
 constexpr draw::Pen kGrid{draw::kBlack, 1, draw::PenStyle::Dot};
+// Captions are not made smaller than this (pixels at 96 dots per inch) to fit.
+constexpr double kSmallestCaptionPixels = 8;
 
 class GraphPainter {
  public:
@@ -58,13 +60,13 @@ class GraphPainter {
     if (!g_.ShowThree) {
       const double inward = titled(top) ? fh + std::floor(fh / 8) : 0;
       const std::string x = g_.axisTitle(g_.XCaption, g_.XUnits);
+      const draw::Font xFont = fitted(x, out.width());
       if (top)
-        d_.text({(out.left + out.right) / 2, out.top + inward}, x, captionFont_, draw::kBlack, draw::Anchor::TopCenter);
+        d_.text({(out.left + out.right) / 2, out.top + inward}, x, xFont, draw::kBlack, draw::Anchor::TopCenter);
       else
-        d_.text({(out.left + out.right) / 2, out.bottom - inward}, x, captionFont_, draw::kBlack,
-                draw::Anchor::BottomCenter);
-      d_.text({out.left, midY}, g_.axisTitle(g_.YCaption, g_.YUnits), captionFont_, draw::kBlack,
-              draw::Anchor::TopCenter, 90);
+        d_.text({(out.left + out.right) / 2, out.bottom - inward}, x, xFont, draw::kBlack, draw::Anchor::BottomCenter);
+      const std::string y = g_.axisTitle(g_.YCaption, g_.YUnits);
+      d_.text({out.left, midY}, y, fitted(y, out.height()), draw::kBlack, draw::Anchor::TopCenter, 90);
     } else {
       const std::string xs[3] = {g_.axisTitle(g_.XCaption, g_.XUnits), g_.axisTitle(g_.XCaption2, g_.XUnits2),
                                  g_.axisTitle(g_.XCaption3, g_.XUnits3)};
@@ -73,24 +75,35 @@ class GraphPainter {
       // Below a title on the same side, like the single panel's caption.
       const double inward = std::floor(dy / 16) + (titled(top) ? fh + std::floor(fh / 8) : 0);
       const double yCaptionOffset = 2 * fh + std::floor(dx / 8) + std::floor(fh / 8);
+      // A caption wider than its panel and the gap beside it would run into
+      // its neighbour: it is written smaller.
+      const double gap = 2 * fh + std::floor(dx / 4);
       for (size_t i = 0; i < l_.panels.size() && i < 3; ++i) {
         const draw::Rect& panel = l_.panels[i];
         const double cx = (panel.left + panel.right) / 2;
+        const double room = std::min({panel.width() + gap - fh / 2, 2 * (cx - out.left), 2 * (out.right - cx)});
+        const draw::Font xFont = fitted(xs[i], room);
         if (top)
-          d_.text({cx, out.top + inward}, xs[i], captionFont_, draw::kBlack, draw::Anchor::TopCenter);
+          d_.text({cx, out.top + inward}, xs[i], xFont, draw::kBlack, draw::Anchor::TopCenter);
         else
-          d_.text({cx, out.bottom - inward}, xs[i], captionFont_, draw::kBlack, draw::Anchor::BottomCenter);
-        d_.text({panel.left - yCaptionOffset, midY}, ys[i], captionFont_, draw::kBlack, draw::Anchor::TopCenter, 90);
+          d_.text({cx, out.bottom - inward}, xs[i], xFont, draw::kBlack, draw::Anchor::BottomCenter);
+        d_.text({panel.left - yCaptionOffset, midY}, ys[i], fitted(ys[i], out.height()), draw::kBlack,
+                draw::Anchor::TopCenter, 90);
       }
     }
     if (!g_.GraphTitle.empty()) {
+      const draw::Font titleFont = fitted(g_.GraphTitle, out.width());
       if (g_.GraphTitleAtTop)
-        d_.text({(out.left + out.right) / 2, out.top}, g_.GraphTitle, captionFont_, draw::kBlack,
-                draw::Anchor::TopCenter);
+        d_.text({(out.left + out.right) / 2, out.top}, g_.GraphTitle, titleFont, draw::kBlack, draw::Anchor::TopCenter);
       else
-        d_.text({(out.left + out.right) / 2, out.bottom}, g_.GraphTitle, captionFont_, draw::kBlack,
+        d_.text({(out.left + out.right) / 2, out.bottom}, g_.GraphTitle, titleFont, draw::kBlack,
                 draw::Anchor::BottomCenter);
     }
+  }
+
+  // The caption font, smaller where the text would be wider than `room`.
+  draw::Font fitted(const std::string& text, double room) const {
+    return draw::fittedFont(captionFont_, text, room, std::round(kSmallestCaptionPixels * l_.dpiY / 96.0), m_);
   }
 
   void ticks(const PanelMapping& m) {

@@ -213,6 +213,9 @@ void PlotReader::setCaptions() {
   g_.pltShear.YCaption = depth;
   g_.pltSoil.YCaption = depth;
   g_.pltLD.YCaption = depth;
+  // The combined graph's depths are feet or metres too; a caption kept
+  // from the start would say feet for an SI run.
+  g_.PltCombine.YCaption = depth;
   TGraphPlot& dms = g_.pltDMS;
   dms.XCaption = g_.pltDef.XCaption;
   dms.YCaption = g_.pltDef.YCaption;

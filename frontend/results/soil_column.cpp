@@ -18,6 +18,18 @@ struct Layer {
   std::string name;
 };
 
+// The words of a name, without the blanks around them.
+std::vector<std::string> nameWords(const std::string& name) {
+  std::vector<std::string> words;
+  for (size_t start = 0; (start = name.find_first_not_of(' ', start)) != std::string::npos;) {
+    const size_t end = std::min(name.find(' ', start), name.size());
+    words.push_back(name.substr(start, end - start));
+    start = end;
+  }
+  if (words.empty()) words.push_back(name);
+  return words;
+}
+
 // The soil-layer marks (those before the wall marks) as depth intervals.
 std::vector<Layer> soilLayers(const TGraphPlot& graph) {
   const size_t count = graph.WallLineCount > 0
@@ -95,18 +107,29 @@ void drawSoilColumn(draw::Drawing& drawing, const SoilColumnPicture& picture, co
   }
   for (const SoilBand& b : picture.bands) {
     if (b.name.empty()) continue;
-    draw::Font font = nameFont;
     const double room = b.rect.width() - 4;
-    const double width = metrics.width(font, b.name);
-    if (width > room && room > 0) font.pixelSize = std::max(kSmallestNamePixels, std::floor(font.pixelSize * room / width));
-    drawing.add(draw::TextItem{{(b.rect.left + b.rect.right) / 2, (b.rect.top + b.rect.bottom) / 2},
-                               b.name,
-                               font,
-                               draw::kBlack,
-                               draw::Anchor::Center,
-                               0,
-                               true,
-                               draw::kWhite});
+    std::vector<std::string> lines{b.name};
+    draw::Font font = draw::fittedFont(nameFont, b.name, room, kSmallestNamePixels, metrics);
+    if (metrics.width(font, b.name) > room) {
+      // Still too wide at the smallest size: a word on each line.
+      lines = nameWords(b.name);
+      font = nameFont;
+      for (const std::string& line : lines)
+        font = draw::fittedFont(font, line, room, kSmallestNamePixels, metrics);
+    }
+    const double lineHeight = metrics.height(font);
+    double y = (b.rect.top + b.rect.bottom) / 2 - lineHeight * static_cast<double>(lines.size() - 1) / 2;
+    for (const std::string& line : lines) {
+      drawing.add(draw::TextItem{{(b.rect.left + b.rect.right) / 2, y},
+                                 line,
+                                 font,
+                                 draw::kBlack,
+                                 draw::Anchor::Center,
+                                 0,
+                                 true,
+                                 draw::kWhite});
+      y += lineHeight;
+    }
   }
   if (picture.wall)
     drawing.rect(*picture.wall, draw::Pen{kWallGrey, 0, draw::PenStyle::None},

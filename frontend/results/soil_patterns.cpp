@@ -182,4 +182,10 @@ PatternBitmap soilPatternBitmap(int code, bool large) {
   }
 }
 
+int soilPatternDotsPerPixel(bool large, double dpi) {
+  const double made = large ? 300 : 96;
+  if (!(dpi > made)) return 1;
+  return static_cast<int>(std::lround(std::min(dpi / made, 1000.0)));
+}
+
 }  // namespace murena

@@ -27,4 +27,11 @@ inline bool isSoilPattern(int code) { return code >= kFirstSoilPattern && code <
 // Empty (0 by 0) for a code without a pattern.
 PatternBitmap soilPatternBitmap(int code, bool large);
 
+// The device dots one pattern pixel covers on a device of `dpi` dots per
+// inch: the screen patterns are made for 96 dots per inch and the printer's
+// for 300, so on a denser device (a 600 or 1200 dpi printer, a picture saved
+// at 300 pixels per inch) each pixel is enlarged to keep the pattern's size
+// on paper instead of turning into a grey haze.
+int soilPatternDotsPerPixel(bool large, double dpi);
+
 }  // namespace murena

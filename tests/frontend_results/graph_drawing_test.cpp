@@ -193,6 +193,27 @@ TEST_F(GraphDrawingTest, EndLabelSlidInsideLeavesItsNeighbourClear) {
   for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first) << i;
 }
 
+// Captions wider than their panels (a large font, a small window) are
+// written smaller instead of running into each other or off the picture.
+TEST_F(GraphDrawingTest, CaptionsOfTheThreePanelsStayApart) {
+  g.ShowThree = true;
+  g.SizeFont = 40;
+  g.XCaption = "Deflection";
+  g.XUnits = "L";
+  g.XCaption2 = "Bending Moment (in-kips)";
+  g.XCaption3 = "Shear (kips)";
+  for (TCurveList* list : {&g.Curves, &g.Curves2, &g.Curves3}) *list = curves(1, 10);
+  const draw::Drawing d = draw(OutputMode::Screen, {0, 0, 1100, 700});
+  std::vector<std::pair<double, double>> spans;
+  for (const auto& t : d.itemsOf<draw::TextItem>())
+    if (t.font.bold && t.rotation == 0)
+      spans.push_back({t.at.x - metrics.width(t.font, t.text) / 2, t.at.x + metrics.width(t.font, t.text) / 2});
+  ASSERT_EQ(spans.size(), 3u);
+  EXPECT_GE(spans[0].first, 0);
+  EXPECT_LE(spans[2].second, 1100);
+  for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first) << i;
+}
+
 TEST_F(GraphDrawingTest, TooSmallOutputIsOnlyWhite) {
   g.Curves = curves(1, 5);
   const draw::Drawing d = draw(OutputMode::Screen, {0, 0, 95, 400});
@@ -276,6 +297,22 @@ TEST(SoilColumnTest, BandsFromTheTopWithTheirPatternsAndNames) {
   EXPECT_EQ(names[0].font.pixelSize, 14);
   EXPECT_LT(names[2].font.pixelSize, 14);
   EXPECT_LE(FixedTextMetrics{}.width(names[2].font, names[2].text), column.width() - 4);
+}
+
+// The half-inch column of a saved picture: a name too wide even at the
+// smallest size is written a word on each line.
+TEST(SoilColumnTest, NameTooWideForANarrowColumnIsWrittenOnTwoLines) {
+  const TGraphPlot g = soilGraph();
+  const draw::Rect column{700, 40, 729, 440};
+  const PanelMapping depth{{40, 40, 600, 440}, {{0, 1}, {0, 40}}, true};
+  draw::Drawing d(800, 480, 96, 96);
+  drawSoilColumn(d, soilColumnPicture(g, column, depth), column, {}, false, FixedTextMetrics{});
+  std::vector<std::string> texts;
+  for (const auto& t : d.itemsOf<draw::TextItem>()) {
+    texts.push_back(t.text);
+    EXPECT_LE(FixedTextMetrics{}.width(t.font, t.text), column.width() - 4) << t.text;
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{" CLAY ", " SAND ", "STRONG", "ROCK"}));
 }
 
 TEST(SoilColumnTest, BandsAreCutAtThePlotBottom) {

@@ -59,6 +59,15 @@ TEST(SoilPatternTest, ScreenAndPrintSizes) {
   EXPECT_EQ(soilPatternBitmap(13, true).width, 0);
 }
 
+TEST(SoilPatternTest, PatternsKeepTheirSizeOnPaperOnDenserDevices) {
+  EXPECT_EQ(soilPatternDotsPerPixel(false, 96), 1);
+  EXPECT_EQ(soilPatternDotsPerPixel(false, 72), 1);
+  EXPECT_EQ(soilPatternDotsPerPixel(false, 300), 3);
+  EXPECT_EQ(soilPatternDotsPerPixel(true, 300), 1);
+  EXPECT_EQ(soilPatternDotsPerPixel(true, 600), 2);
+  EXPECT_EQ(soilPatternDotsPerPixel(true, 1200), 4);
+}
+
 TEST(SoilPatternTest, ClayLinesContinueAcrossTileEdges) {
   const PatternBitmap clay = soilPatternBitmap(1, false);
   // A diagonal leaving at the right edge comes back at the left one row up.

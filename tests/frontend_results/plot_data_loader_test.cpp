@@ -74,6 +74,7 @@ TEST_F(PlotLoaderTest, SingleBlockGivesOneCurvePerGraphNamedByNumber) {
             (std::vector<std::string>{"Total Earth Pressure", "from Soils ", "from Surcharge Loads"}));
   EXPECT_TRUE(graphs.pltDMS.ShowThree);
   EXPECT_EQ(graphs.pltDef.YCaption, "Depth (m)");
+  EXPECT_EQ(graphs.PltCombine.YCaption, "Depth (m)");
   EXPECT_EQ(graphs.pltMom.XCaption, "Bending Moment (m-kN)");
   EXPECT_EQ(graphs.pltDMS.XCaption2, "Bending Moment (m-kN)");
   EXPECT_EQ(graphs.pltDef.Units(), 2);
@@ -92,6 +93,7 @@ TEST_F(PlotLoaderTest, EnglishFileTurnsInchesIntoFeetAndMomentsIntoKips) {
   EXPECT_EQ(graphs.pltShear.XCaption, "Shear (kips)");
   EXPECT_EQ(graphs.pltMom.XCaption, "Bending Moment (in-kips)");
   EXPECT_EQ(graphs.pltSoil.YCaption, "Depth (ft)");
+  EXPECT_EQ(graphs.PltCombine.YCaption, "Depth (ft)");
 }
 
 TEST_F(PlotLoaderTest, StagedFileNamesStagesAndEvensOutShorterCurves) {

@@ -1,8 +1,10 @@
 // The Save Attributes, Graph Caption, Legend and Active Curves dialogs and
 // the export dialog.
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,6 +29,21 @@ TGraphPlot threeCurves() {
   TGraphPlot::SetCurveCount(g.Curves, 3);
   g.Curves[2].Active = false;
   return g;
+}
+
+// The dialog keeps at least the given client size, and at its smallest
+// every button and label still shows its whole text.
+void expectSmallestSizeShowsEveryText(QDialog& d, QSize least) {
+  const QSize smallest = d.minimumSize();
+  EXPECT_GE(smallest.width(), least.width());
+  EXPECT_GE(smallest.height(), least.height());
+  d.resize(least);
+  EXPECT_EQ(d.size(), smallest);
+  QApplication::processEvents();
+  for (QPushButton* b : d.findChildren<QPushButton*>())
+    EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+  for (QLabel* l : d.findChildren<QLabel*>())
+    EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
 }
 
 TEST(SaveAttributesDialogTest, DefaultsAndLeastValues) {
@@ -56,16 +73,24 @@ TEST(GraphCaptionDialogTest, ShowsTheTitleAndItsSide) {
   EXPECT_TRUE(d.atTop());
 }
 
-TEST(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
+// The Legend dialog with the messages it shows recorded.
+class LegendDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::setPromptHandler([this](const ui::PromptRequest& r) {
+      shown.push_back(r.text);
+      return ui::PromptReply{};
+    });
+  }
+  void TearDown() override { ui::setPromptHandler({}); }
   std::vector<QString> shown;
-  ui::setPromptHandler([&](const ui::PromptRequest& r) {
-    shown.push_back(r.text);
-    return ui::PromptReply{};
-  });
+};
+
+TEST_F(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
   const TGraphPlot g = threeCurves();
   ui::TfrmLineNames d(g);
   d.show();
-  EXPECT_EQ(d.minimumSize(), QSize(195, 167));
+  expectSmallestSizeShowsEveryText(d, QSize(195, 167));
   EXPECT_EQ(d.list()->currentRow(), 0);
   EXPECT_EQ(d.edit()->text(), QStringLiteral("Curve #1"));
   d.list()->setCurrentRow(1);
@@ -83,7 +108,25 @@ TEST(LegendDialogTest, EditBoxFollowsTheRowAndRefusesEmptyNames) {
   EXPECT_EQ(d.edit()->text(), QStringLiteral("Upper anchor"));
   EXPECT_EQ(d.names()[1], "Upper anchor");
   EXPECT_EQ(d.names()[2], "Curve #3");
-  ui::setPromptHandler({});
+}
+
+// Closed with Escape while the edit box has the focus (and an emptied
+// text): the dialog goes away without storing or refusing anything.
+TEST_F(LegendDialogTest, ClosingWithTheFocusInTheEditBoxStoresNothing) {
+  const TGraphPlot g = threeCurves();
+  {
+    ui::TfrmLineNames d(g);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    d.edit()->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(d.edit()->hasFocus());
+    d.edit()->clear();
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+  }
+  EXPECT_TRUE(shown.empty()) << shown.front().toStdString();
 }
 
 TEST(ActiveCurvesDialogTest, RowsTogglesAndButtons) {
@@ -92,7 +135,7 @@ TEST(ActiveCurvesDialogTest, RowsTogglesAndButtons) {
   d.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
   EXPECT_EQ(d.windowTitle(), QStringLiteral("Active Curves"));
-  EXPECT_EQ(d.minimumSize(), QSize(190, 234));
+  expectSmallestSizeShowsEveryText(d, QSize(190, 234));
   EXPECT_EQ(d.list()->item(0)->text(), QStringLiteral(" yes :    Curve #1"));
   EXPECT_EQ(d.list()->item(2)->text(), QStringLiteral(" no  :    Curve #3"));
   EXPECT_TRUE(d.list()->item(0)->isSelected());

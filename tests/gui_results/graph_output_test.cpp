@@ -1,10 +1,13 @@
 // Saving, printing and copying graph pictures: each file format with its
 // size, the Save To Disk command with its dialogs, the memory message, the
 // printed PDF when no printer is installed, and the clipboard.
+#include <algorithm>
+
 #include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
@@ -13,6 +16,7 @@
 #include <QSpinBox>
 #include <QXmlStreamReader>
 
+#include "frontend/results/ui/drawing_painter.h"
 #include "frontend/results/ui/plot_canvas.h"
 #include "frontend/results/ui/save_attributes_dialog.h"
 #include "tests/gui_results/result_window_fixture.h"
@@ -46,6 +50,32 @@ SvgFile readSvg(const QString& path) {
 QByteArray head(const QString& path, int n) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
+}
+
+// The longest run of black pixels along row `y`.
+int longestBlackRun(const QImage& image, int y) {
+  int longest = 0, run = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    run = qGray(image.pixel(x, y)) < 128 ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+// The clay pattern (diagonal lines one pattern pixel wide) painted on a
+// printer of 300 and of 1200 dots per inch: on the denser one its lines are
+// four dots wide, so the printed soil column shows lines, not grey.
+TEST(SoilPatternPaintTest, PrintedPatternsKeepTheirSizeOnPaper) {
+  for (const auto& [dpi, width] : {std::pair{300, 1}, std::pair{1200, 4}}) {
+    draw::Drawing d(400, 400, dpi, dpi);
+    d.rect({0, 0, 400, 400}, draw::Pen{draw::kBlack, 0, draw::PenStyle::None}, draw::Brush{draw::kBlack, 1, true});
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ui::paintDrawing(painter, d);
+    painter.end();
+    EXPECT_EQ(longestBlackRun(image, 200), width) << dpi;
+  }
 }
 
 class GraphOutputTest : public ResultWindowTest {

@@ -65,6 +65,9 @@ void shootDialog(ScreenShooter& shooter, QDialog* dialog, const QString& name) {
   dialog->show();
   dialog->adjustSize();
   shooter.save(dialog, name);
+  // The same dialog made as small as it allows.
+  dialog->resize(dialog->minimumSize());
+  shooter.save(dialog, name + QStringLiteral("_smallest"));
   dialog->close();
   delete dialog;
 }
@@ -127,6 +130,39 @@ void shootResults(ScreenShooter& shooter) {
       shooter.save(&host, QStringLiteral("results_staged_three_panels_larger_font"));
     }
     shootDialog(shooter, new ui::TDlgExport(host, &host), QStringLiteral("results_dialog_export_staged"));
+
+    // Every graph of the staged example printed and saved, the deflection
+    // graph with its title at the bottom.
+    host.graphs().pltDef.GraphTitle = "Deflection of the three stages";
+    for (const NamedGraph& g : namedResultGraphs(host.graphs())) {
+      host.plotWindows().show(*g.graph);
+      if (ui::TPlotForm* form = formOf(host, *g.graph)) {
+        form->relayout(true);
+        const QString stem = QLatin1String(g.fileStem);
+        shootPrintedPage(shooter, *form, QStringLiteral("results_printed_staged_") + stem);
+        shootSaved(shooter, *form, QStringLiteral("results_saved_staged_") + stem, SaveAttributes{});
+      }
+    }
+  }
+  {
+    // Small windows and the largest font size.
+    BareHost host;
+    host.resize(560, 400);
+    host.show();
+    host.openProject(shooter.exampleCopy(QStringLiteral("staged_anchored_sand_clay_rock_english")).toStdString());
+    host.graphs().pltDMS.ShowLayers = true;
+    shootAllGraphs(shooter, host, QStringLiteral("results_small_"));
+    host.resize(1100, 760);
+    for (TGraphPlot* graph : {&host.graphs().pltDef, &host.graphs().pltPY, &host.graphs().pltDMS}) {
+      host.plotWindows().show(*graph);
+      if (ui::TPlotForm* form = formOf(host, *graph)) {
+        form->runCommand(PlotCommand::FontSize, 40);
+        shooter.save(&host, QStringLiteral("results_font4x_") +
+                                QLatin1String(graph == &host.graphs().pltDef   ? "deflection"
+                                              : graph == &host.graphs().pltPY ? "py_curves"
+                                                                              : "deflection_moment_shear"));
+      }
+    }
   }
 }
 

@@ -11,7 +11,6 @@ namespace murena::ui {
 
 TfrmActiveLines::TfrmActiveLines(const TGraphPlot& graph, QWidget* parent) : QDialog(parent), editor_(graph) {
   setWindowTitle(QStringLiteral("Active Curves"));
-  setMinimumSize(190, 234);
   list_ = new QListWidget(this);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   // The " yes : " and " no  : " columns line up in a fixed-pitch font.
@@ -61,6 +60,8 @@ TfrmActiveLines::TfrmActiveLines(const TGraphPlot& graph, QWidget* parent) : QDi
   layout->addWidget(list_, 1);
   layout->addLayout(actions);
   layout->addLayout(buttons);
+  // Never smaller than the buttons and texts need at the desktop's font.
+  setMinimumSize(QSize(190, 234).expandedTo(layout->minimumSize()));
 }
 
 void TfrmActiveLines::refreshRows() {

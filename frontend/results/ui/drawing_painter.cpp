@@ -112,7 +112,16 @@ QBrush qtBrush(const draw::Brush& brush) {
   return QBrush(Qt::NoBrush);
 }
 
+QBrush qtBrush(const draw::Brush& brush, double dpi) {
+  QBrush b = qtBrush(brush);
+  if (!isSoilPattern(brush.pattern)) return b;
+  const int scale = soilPatternDotsPerPixel(brush.large, dpi);
+  if (scale > 1) b.setTransform(QTransform::fromScale(scale, scale));
+  return b;
+}
+
 void paintDrawing(QPainter& painter, const draw::Drawing& drawing) {
+  const double dpi = drawing.dpiX();
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   int clips = 0;
@@ -132,15 +141,15 @@ void paintDrawing(QPainter& painter, const draw::Drawing& drawing) {
               painter.drawPolyline(qtPolygon(item.points));
           } else if constexpr (std::is_same_v<T, draw::PolygonItem>) {
             painter.setPen(qtPen(item.pen));
-            painter.setBrush(qtBrush(item.brush));
+            painter.setBrush(qtBrush(item.brush, dpi));
             painter.drawPolygon(qtPolygon(item.points));
           } else if constexpr (std::is_same_v<T, draw::RectItem>) {
             painter.setPen(qtPen(item.pen));
-            painter.setBrush(qtBrush(item.brush));
+            painter.setBrush(qtBrush(item.brush, dpi));
             painter.drawRect(qtRect(item.rect));
           } else if constexpr (std::is_same_v<T, draw::EllipseItem>) {
             painter.setPen(qtPen(item.pen));
-            painter.setBrush(qtBrush(item.brush));
+            painter.setBrush(qtBrush(item.brush, dpi));
             painter.drawEllipse(qtRect(item.bounds));
           } else if constexpr (std::is_same_v<T, draw::TextItem>) {
             paintText(painter, item);

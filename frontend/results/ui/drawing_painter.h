@@ -28,5 +28,8 @@ class QtTextMetrics : public draw::TextMetrics {
 
 // The brush of a fill: solid, a hatch, or a soil pattern texture.
 QBrush qtBrush(const draw::Brush& brush);
+// The same on a device of `dpi` dots per inch: soil patterns keep their
+// size on paper (soilPatternDotsPerPixel).
+QBrush qtBrush(const draw::Brush& brush, double dpi);
 
 }  // namespace murena::ui

@@ -14,7 +14,6 @@ namespace murena::ui {
 
 TfrmLineNames::TfrmLineNames(const TGraphPlot& graph, QWidget* parent) : QDialog(parent), editor_(graph) {
   setWindowTitle(QStringLiteral("Legend"));
-  setMinimumSize(195, 167);
   auto* listLabel = new QLabel(QStringLiteral("Select line to modify:"), this);
   list_ = new QListWidget(this);
   for (const std::string& name : editor_.names()) list_->addItem(QString::fromStdString(name));
@@ -48,7 +47,18 @@ TfrmLineNames::TfrmLineNames(const TGraphPlot& graph, QWidget* parent) : QDialog
   layout->addWidget(editLabel);
   layout->addWidget(edit_);
   layout->addLayout(buttons);
+  // Never smaller than the buttons and texts need at the desktop's font.
+  setMinimumSize(QSize(195, 167).expandedTo(layout->minimumSize()));
   if (list_->count() > 0) list_->setCurrentRow(0);
+}
+
+// The edit box loses the focus while the dialog's children are destroyed,
+// after this object's own part is gone: its signal must not reach it.
+TfrmLineNames::~TfrmLineNames() { disconnect(edit_, nullptr, this, nullptr); }
+
+void TfrmLineNames::done(int result) {
+  closing_ = true;
+  QDialog::done(result);
 }
 
 void TfrmLineNames::showRow(int row) {
@@ -62,7 +72,7 @@ void TfrmLineNames::showRow(int row) {
 
 void TfrmLineNames::storeEdit() {
   const int row = list_->currentRow();
-  if (storing_ || row < 0) return;
+  if (storing_ || closing_ || row < 0) return;
   storing_ = true;
   if (editor_.rename(row, edit_->text().toStdString())) {
     list_->item(row)->setText(edit_->text());

@@ -17,6 +17,7 @@ class TfrmLineNames : public QDialog {
   Q_OBJECT
  public:
   explicit TfrmLineNames(const TGraphPlot& graph, QWidget* parent = nullptr);
+  ~TfrmLineNames() override;
   const std::vector<std::string>& names() const { return editor_.names(); }
 
   QListWidget* list() const { return list_; }
@@ -25,6 +26,10 @@ class TfrmLineNames : public QDialog {
   // Stores the edit box's text into the selected row.
   void storeEdit();
 
+  // Closing (OK, Cancel, Escape) takes the focus from the edit box: that
+  // must not store or refuse its text any more.
+  void done(int result) override;
+
  private:
   void showRow(int row);
 
@@ -32,6 +37,7 @@ class TfrmLineNames : public QDialog {
   QListWidget* list_;
   QLineEdit* edit_;
   bool storing_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace murena::ui

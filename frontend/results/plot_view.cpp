@@ -21,7 +21,9 @@ bool PlotView::open(double dpi) {
   legend_ = legendEntries(graph_);
   fontSizeChanged_ = false;
   graph_.LegendFont = legendPointSize(legendFont(dpi), dpi);
-  legendOffered_ = !graph_.Curves.empty() && graph_.ShowLegend;
+  // Offered whenever there are curves, so that a legend hidden in an earlier
+  // window can be shown again.
+  legendOffered_ = !graph_.Curves.empty();
   margins_ = PageMargins{};
   return true;
 }

@@ -231,6 +231,27 @@ TEST_F(PlotWindowTest, SettingsOfTheGraphSurviveClosingTheWindow) {
   EXPECT_TRUE(action(widths->menu(), QStringLiteral("4 * Default"))->isChecked());
 }
 
+// A legend hidden before the window closed can be shown again in the next
+// window (the item used to exist only when the legend opened shown).
+TEST_F(PlotWindowTest, HiddenLegendCanBeShownAgainAfterReopening) {
+  TGraphPlot& deflection = host->graphs().pltDef;
+  ui::TPlotForm* form = show(deflection);
+  form->runCommand(PlotCommand::ShowLegend);
+  EXPECT_FALSE(deflection.ShowLegend);
+  form->parentWidget()->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  form = show(deflection);
+  EXPECT_FALSE(form->legendList()->isVisible());
+  form->refreshMenu();
+  QAction* legend = action(form->plotMenu(), QStringLiteral("Show &Legend"));
+  ASSERT_NE(legend, nullptr);
+  EXPECT_FALSE(legend->isChecked());
+  legend->trigger();
+  settle();
+  EXPECT_TRUE(deflection.ShowLegend);
+  EXPECT_TRUE(form->legendList()->isVisible());
+}
+
 TEST_F(PlotWindowTest, TwentyFiveCurvesOpenWithTwentyAndActivatingAllAddsFive) {
   TGraphPlot& py = host->graphs().pltPY;
   TGraphPlot::SetCurveCount(py.Curves, 25);

@@ -357,6 +357,46 @@ TEST_F(TableEditorsTest, DeletingARowClosesItsSubTablesEditor) {
   EXPECT_EQ(host->subWindowList().size(), 1);
 }
 
+TEST_F(TableEditorsTest, SubTableCaptionsFollowRowsInsertedAndDeletedAbove) {
+  TTableForm* layers = open(tables().NewSoil);
+  GridTable* second = tables().NewSoil.subTable(col::kSoilParameters, 1);
+  TTableForm* clay = open(*second);
+  ASSERT_NE(clay, nullptr);
+  EXPECT_EQ(clay->windowTitle(), QStringLiteral("Clay 2"));
+
+  host->showTableEditor(tables().NewSoil);
+  settle();
+  layers->grid()->setCurrentIndex(layers->grid()->model()->index(0, col::kSoilDepth));
+  clickOn(layers->insertRowButton());
+  ASSERT_EQ(tables().NewSoil.subTable(col::kSoilParameters, 2), second);
+  EXPECT_EQ(clay->windowTitle(), QStringLiteral("Clay 3"));
+  EXPECT_EQ(frameOf(clay)->windowTitle(), QStringLiteral("Clay 3"));
+
+  layers->grid()->setCurrentIndex(layers->grid()->model()->index(0, col::kSoilDepth));
+  clickOn(layers->deleteRowButton());
+  EXPECT_EQ(clay->windowTitle(), QStringLiteral("Clay 2"));
+}
+
+TEST_F(TableEditorsTest, ATallerWindowShowsMoreRowsEachWithItsControls) {
+  tables().BoundCond.setRowCount(300);
+  TTableForm* form = open(tables().BoundCond);
+  GridView* grid = form->grid();
+  const int rowHeight = grid->verticalHeader()->defaultSectionSize();
+  QMdiSubWindow* frame = frameOf(form);
+  frame->resize(frame->width(), frame->height() + 25 * rowHeight);
+  settle();
+  // The grid takes the height: about 35 rows in sight instead of 10.
+  const int first = grid->rowAt(0), last = grid->rowAt(grid->viewport()->height() - 1);
+  EXPECT_GE(last - first + 1, 33);
+  for (int r = first; r <= last; ++r)
+    EXPECT_NE(grid->indexWidget(grid->model()->index(r, col::kLoadMode)), nullptr) << r;
+  EXPECT_LT(form->height() - grid->geometry().bottom(), 4 * rowHeight);
+  grid->scrollToBottom();
+  settle();
+  EXPECT_EQ(grid->rowAt(grid->viewport()->height() - 1), 299);
+  EXPECT_NE(grid->indexWidget(grid->model()->index(299, col::kLoadMode)), nullptr);
+}
+
 TEST_F(TableEditorsTest, ExplanatoryTextsAndHelpPictures) {
   TTableForm* sections = open(tables().PileSect);
   auto* comments = sections->findChild<QLabel*>(QStringLiteral("Comments"));

@@ -424,8 +424,8 @@ void GridView::updateInCellControls() {
   if (columns.empty() || rows == 0) return;
   int first = rowAt(0), last = rowAt(viewport()->height() - 1);
   if (first < 0) first = 0;
-  if (last < 0) last = rows - 1;
-  last = std::min(last, first + 2 * visibleRows_);  // before the first layout: a window's worth
+  // Below the last row, or before the first layout: a window's worth.
+  if (last < 0) last = std::min(rows - 1, first + 2 * visibleRows_);
   for (auto it = controlRows_.begin(); it != controlRows_.end();) {
     if (*it < first || *it > last || *it >= rows) {
       for (int c : columns) closePersistentEditor(model_->index(*it, c));

@@ -234,6 +234,9 @@ TEST_F(TableEditorsTest, ChangingASoilTypeRebuildsItsParameterTable) {
 TEST_F(TableEditorsTest, KeysAndTheWheelOnAListMoveAboutTheGridWithoutChangingTheOption) {
   TTableForm* layers = open(tables().NewSoil);
   GridView* grid = layers->grid();
+  // The editor opens on the first cell, whose list shows the focus.
+  EXPECT_EQ(current(grid), (GridCell{col::kSoilType, 0}));
+  EXPECT_EQ(QApplication::focusWidget(), grid->indexWidget(grid->model()->index(0, col::kSoilType)));
   GridTable* clay = tables().NewSoil.subTable(col::kSoilParameters, 0);
   const auto options = [this] {
     return std::pair{tables().NewSoil.integer(col::kSoilType, 0), tables().NewSoil.integer(col::kSoilType, 1)};

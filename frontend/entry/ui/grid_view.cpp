@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -338,6 +339,21 @@ void GridView::moveAfterEnter() {
 }
 
 // ------------------------------------------------------------------ events
+
+void GridView::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  // Arriving from the keyboard on a cell with a list or button: the control
+  // takes the focus, so that the current cell shows.  A click picks its own
+  // cell instead.
+  if (event->reason() == Qt::MouseFocusReason || editor_) return;
+  // Once the focus change is over: a control scrolled out of sight is gone
+  // by then, and the grid keeps the focus.
+  QTimer::singleShot(0, this, [this, reason = event->reason()] {
+    if (!hasFocus() || editor_) return;
+    QWidget* control = indexWidget(currentIndex());
+    if (control != nullptr && control->isVisible() && control->property(kCellRow).isValid()) control->setFocus(reason);
+  });
+}
 
 void GridView::mousePressEvent(QMouseEvent* event) {
   if (refusing_) {

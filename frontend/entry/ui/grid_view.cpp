@@ -99,8 +99,10 @@ class GridCellDelegate : public QStyledItemDelegate {
   void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
   bool eventFilter(QObject* object, QEvent* event) override {
-    // Keys and the wheel over a list or button belong to the grid.
-    if (object->property(kCellRow).isValid() && view_->controlEvent(event)) return true;
+    // Keys and the wheel over a list or button belong to the grid.  (Only
+    // those: other events also come while the grid is being destroyed.)
+    const bool input = event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel;
+    if (input && object->property(kCellRow).isValid() && view_->controlEvent(event)) return true;
     return QStyledItemDelegate::eventFilter(object, event);
   }
 

@@ -2,10 +2,14 @@
 
 #include <cerrno>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include <locale.h>
+#include <stdlib.h>
 
 #include "engine/run_errors.h"
 
@@ -47,7 +51,11 @@ bool parseReal(const std::string& t, double& value) {
     if (expDigits == 0 || i != n) return false;
   }
   errno = 0;
-  value = std::strtod(s.c_str(), nullptr);
+  // The C locale's ".", whatever locale the program calling the engine runs
+  // in (a desktop program runs in the user's, where it may be ",").
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  value = cLocale != static_cast<locale_t>(nullptr) ? strtod_l(s.c_str(), nullptr, cLocale)
+                                                    : std::strtod(s.c_str(), nullptr);
   return std::isfinite(value);
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "frontend/entry/ui/numeric_locale.h"
 #include "frontend/project/data_file_reader.h"
 #include "frontend/project/project.h"
 #include "frontend/project/project_tables.h"
@@ -40,6 +41,7 @@ void ensureApplication() {
   static char name[] = "murena-run";
   static char* argv[] = {name, nullptr};
   static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+  ui::keepDecimalPointInNumbers();
 }
 
 GraphFileFormat formatOf(const std::string& name) {

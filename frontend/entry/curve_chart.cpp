@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 #include "frontend/entry/grid_table.h"
 
@@ -60,6 +60,13 @@ std::string trimDecimals(std::string text, size_t keep) {
   return text;
 }
 
+// Three decimals in fixed notation with "." whatever the locale.
+std::string fixedThreeDecimals(double value) {
+  char buffer[400];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+  return std::string(buffer, written.ptr);
+}
+
 std::string groupThousands(const std::string& digits) {
   std::string out;
   const size_t n = digits.size();
@@ -88,7 +95,6 @@ bool axisUsesScientific(double min, double max) {
 
 std::string axisLabel(double value, bool scientific) {
   if (!std::isfinite(value)) return "";
-  char buffer[64];
   if (scientific) {
     if (value == 0) return "0.0E0";
     int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
@@ -98,11 +104,9 @@ std::string axisLabel(double value, bool scientific) {
       mantissa /= 10;
       ++exponent;
     }
-    std::snprintf(buffer, sizeof buffer, "%.3f", mantissa);
-    return trimDecimals(buffer, 1) + "E" + std::to_string(exponent);
+    return trimDecimals(fixedThreeDecimals(mantissa), 1) + "E" + std::to_string(exponent);
   }
-  std::snprintf(buffer, sizeof buffer, "%.3f", value);
-  std::string text = trimDecimals(buffer, 0);
+  std::string text = trimDecimals(fixedThreeDecimals(value), 0);
   const bool negative = text.front() == '-';
   if (negative) text.erase(0, 1);
   const size_t point = text.find('.');

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -21,9 +20,10 @@ std::string formatDigits(long double value, int precision, int notation) {
   if (precision < 1) precision = 1;
   if (precision > 21) precision = 21;
 
+  // to_chars, unlike printf, ignores the locale: the separator stays ".".
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, value);
-  std::string text(buffer);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, precision - 1);
+  std::string text(buffer, written.ptr);
   const bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
   const size_t ePos = text.find('e');

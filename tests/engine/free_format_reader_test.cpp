@@ -4,6 +4,7 @@
 
 #include "engine/run_errors.h"
 
+#include "tests/support/comma_locale.h"
 #include "tests/support/test_names.h"
 
 namespace murena {
@@ -46,6 +47,21 @@ TEST(FreeFormatReader, RealForms) {
   EXPECT_DOUBLE_EQ(v[6], 250.0);
   EXPECT_DOUBLE_EQ(v[7], -40.0);
   EXPECT_DOUBLE_EQ(v[8], 700.0);
+}
+
+// The engine runs inside the desktop program, where the C library formats
+// and reads numbers in the user's locale: the data file's "." still holds.
+TEST(FreeFormatReader, RealsKeepTheDecimalPointUnderACommaLocale) {
+  const testing_support::CommaDecimalLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  FreeFormatReader r;
+  r.setText("12.5 -0.25 1.5E-3 2.5D2\n");
+  double v[4];
+  r.readReals(v, 4);
+  EXPECT_DOUBLE_EQ(v[0], 12.5);
+  EXPECT_DOUBLE_EQ(v[1], -0.25);
+  EXPECT_DOUBLE_EQ(v[2], 1.5e-3);
+  EXPECT_DOUBLE_EQ(v[3], 250.0);
 }
 
 TEST(FreeFormatReader, TextLinesDropTheirLineEnd) {

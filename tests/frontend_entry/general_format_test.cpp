@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/unit_template.h"
+#include "frontend/entry/curve_chart.h"
+#include "tests/support/comma_locale.h"
 
 namespace murena {
 namespace {
@@ -39,6 +41,22 @@ TEST(GeneralFormat, DecimalSyntax) {
   EXPECT_EQ(v, 0.0);
   for (const char* bad : {"", "-", ".", "1e", "1e+", "inf", "nan", "0x10", "1,5", " 1", "1 ", "1E400", "--1"})
     EXPECT_FALSE(parseDecimal(bad, v)) << bad;
+}
+
+// The desktop program runs with the user's locale (Qt sets it at start-up),
+// where the decimal separator may be a comma.  The texts of tables, dialogs,
+// charts and data files keep the ".".
+TEST(GeneralFormat, TextsKeepTheDecimalPointUnderACommaLocale) {
+  const testing_support::CommaDecimalLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  EXPECT_EQ(formatGeneral(15.0, 8), "15");
+  EXPECT_EQ(formatGeneral(1.2528, 8), "1.2528");
+  EXPECT_EQ(formatGeneral(123456789.0, 8), "1.2345679E8");
+  EXPECT_EQ(formatGeneral(1.5e-7, 8), "1.5E-7");
+  EXPECT_EQ(formatGeneralShortest(0.1), "0.1");
+  EXPECT_EQ(axisLabel(-0.04, false), "-0.04");
+  EXPECT_EQ(axisLabel(1234.5, false), "1,234.5");
+  EXPECT_EQ(axisLabel(1.6e5, true), "1.6E5");
 }
 
 TEST(UnitTemplate, RendersPlaceholdersInOrder) {

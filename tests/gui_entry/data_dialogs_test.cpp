@@ -232,6 +232,9 @@ TEST_F(DataDialogsTest, TitleIsOneLineOfAtMost80Characters) {
   const std::string whole = project().data().Title;
   ASSERT_GT(whole.size(), 80u);
   EXPECT_EQ(title->text(), QString::fromStdString(whole.substr(0, 80)));
+  // The field shows the title from its start, all of it.
+  EXPECT_EQ(title->cursorPosition(), 0);
+  EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->contentsRect().width() - 8);
   project().clearModified();
   ASSERT_TRUE(host->dataDialogs().commitAll());
   EXPECT_EQ(project().data().Title, whole);

@@ -4,7 +4,10 @@
 // opened from their buttons and closed with their owner's.
 #include "frontend/entry/ui/table_editors.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QWheelEvent>
+#include <utility>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -228,6 +231,92 @@ TEST_F(TableEditorsTest, ChangingASoilTypeRebuildsItsParameterTable) {
   EXPECT_TRUE(tables().NewSoil.isModified());
 }
 
+TEST_F(TableEditorsTest, KeysAndTheWheelOnAListMoveAboutTheGridWithoutChangingTheOption) {
+  TTableForm* layers = open(tables().NewSoil);
+  GridView* grid = layers->grid();
+  // The editor opens on the first cell, whose list shows the focus.
+  EXPECT_EQ(current(grid), (GridCell{col::kSoilType, 0}));
+  EXPECT_EQ(QApplication::focusWidget(), grid->indexWidget(grid->model()->index(0, col::kSoilType)));
+  GridTable* clay = tables().NewSoil.subTable(col::kSoilParameters, 0);
+  const auto options = [this] {
+    return std::pair{tables().NewSoil.integer(col::kSoilType, 0), tables().NewSoil.integer(col::kSoilType, 1)};
+  };
+  const auto before = options();
+  const auto press = [](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    settle();
+  };
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(0, col::kSoilDepth));
+  press(Qt::Key_Left);
+  EXPECT_EQ(current(grid), (GridCell{col::kSoilType, 0}));
+  auto* list = qobject_cast<QComboBox*>(grid->indexWidget(grid->model()->index(0, col::kSoilType)));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(QApplication::focusWidget(), list);  // the current cell's list shows the focus
+
+  // Arrow, page, Home and End keys move the current cell; the lists keep
+  // their options, so no parameter table is replaced.
+  const struct {
+    Qt::Key key;
+    GridCell to;
+  } moves[] = {{Qt::Key_Down, {col::kSoilType, 1}}, {Qt::Key_Up, {col::kSoilType, 0}},
+               {Qt::Key_PageDown, {col::kSoilType, 1}}, {Qt::Key_PageUp, {col::kSoilType, 0}},
+               {Qt::Key_End, {col::kSoilParameters, 0}}, {Qt::Key_Home, {col::kSoilType, 0}},
+               {Qt::Key_Return, {col::kSoilType, 1}}};
+  for (const auto& move : moves) {
+    press(move.key);
+    EXPECT_EQ(current(grid), move.to) << QTest::toString(move.key);
+    EXPECT_EQ(options(), before) << QTest::toString(move.key);
+  }
+  EXPECT_EQ(tables().NewSoil.subTable(col::kSoilParameters, 0), clay);
+
+  // The wheel over a list scrolls the grid.
+  QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list, &wheel);
+  settle();
+  EXPECT_EQ(options(), before);
+  EXPECT_EQ(tables().NewSoil.subTable(col::kSoilParameters, 0), clay);
+
+  // F4 still opens the list of the current cell.
+  grid->setCurrentIndex(grid->model()->index(0, col::kSoilType));
+  settle();
+  press(Qt::Key_F4);
+  EXPECT_TRUE(list->view()->isVisible());
+  list->hidePopup();
+  EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(TableEditorsTest, TabGoesFromCellToCellAndThenOnToTheRowButtons) {
+  TTableForm* form = open(tables().PileSect);
+  GridView* grid = form->grid();
+  ASSERT_EQ(grid->model()->columnCount(), 4);
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(0, 0));
+  const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    settle();
+  };
+  for (int column = 1; column < 4; ++column) {
+    press(Qt::Key_Tab);
+    EXPECT_EQ(current(grid), (GridCell{column, 0}));
+  }
+  press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->addRowButton());
+  press(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), grid);
+  EXPECT_EQ(current(grid), (GridCell{3, 0}));
+  press(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(current(grid), (GridCell{2, 0}));  // through the list of the choice column
+
+  // An entry ended with Tab in the last cell is kept and the focus moves on.
+  typeInCell(grid, 0, 3, QStringLiteral("5E9"), Qt::Key_Tab);
+  EXPECT_EQ(tables().PileSect.real(col::kSectEI, 0), 5e9);
+  EXPECT_EQ(grid->cellEditor(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget(), form->addRowButton());
+  EXPECT_TRUE(messages().isEmpty());
+}
+
 TEST_F(TableEditorsTest, SubTableEditorsOpenFromTheirButtonsAndCloseWithTheirOwner) {
   TTableForm* layers = open(tables().NewSoil);
   GridView* grid = layers->grid();
@@ -269,6 +358,46 @@ TEST_F(TableEditorsTest, DeletingARowClosesItsSubTablesEditor) {
   clickOn(layers->deleteRowButton());
   EXPECT_EQ(tables().NewSoil.rowCount(), 1);
   EXPECT_EQ(host->subWindowList().size(), 1);
+}
+
+TEST_F(TableEditorsTest, SubTableCaptionsFollowRowsInsertedAndDeletedAbove) {
+  TTableForm* layers = open(tables().NewSoil);
+  GridTable* second = tables().NewSoil.subTable(col::kSoilParameters, 1);
+  TTableForm* clay = open(*second);
+  ASSERT_NE(clay, nullptr);
+  EXPECT_EQ(clay->windowTitle(), QStringLiteral("Clay 2"));
+
+  host->showTableEditor(tables().NewSoil);
+  settle();
+  layers->grid()->setCurrentIndex(layers->grid()->model()->index(0, col::kSoilDepth));
+  clickOn(layers->insertRowButton());
+  ASSERT_EQ(tables().NewSoil.subTable(col::kSoilParameters, 2), second);
+  EXPECT_EQ(clay->windowTitle(), QStringLiteral("Clay 3"));
+  EXPECT_EQ(frameOf(clay)->windowTitle(), QStringLiteral("Clay 3"));
+
+  layers->grid()->setCurrentIndex(layers->grid()->model()->index(0, col::kSoilDepth));
+  clickOn(layers->deleteRowButton());
+  EXPECT_EQ(clay->windowTitle(), QStringLiteral("Clay 2"));
+}
+
+TEST_F(TableEditorsTest, ATallerWindowShowsMoreRowsEachWithItsControls) {
+  tables().BoundCond.setRowCount(300);
+  TTableForm* form = open(tables().BoundCond);
+  GridView* grid = form->grid();
+  const int rowHeight = grid->verticalHeader()->defaultSectionSize();
+  QMdiSubWindow* frame = frameOf(form);
+  frame->resize(frame->width(), frame->height() + 25 * rowHeight);
+  settle();
+  // The grid takes the height: about 35 rows in sight instead of 10.
+  const int first = grid->rowAt(0), last = grid->rowAt(grid->viewport()->height() - 1);
+  EXPECT_GE(last - first + 1, 33);
+  for (int r = first; r <= last; ++r)
+    EXPECT_NE(grid->indexWidget(grid->model()->index(r, col::kLoadMode)), nullptr) << r;
+  EXPECT_LT(form->height() - grid->geometry().bottom(), 4 * rowHeight);
+  grid->scrollToBottom();
+  settle();
+  EXPECT_EQ(grid->rowAt(grid->viewport()->height() - 1), 299);
+  EXPECT_NE(grid->indexWidget(grid->model()->index(299, col::kLoadMode)), nullptr);
 }
 
 TEST_F(TableEditorsTest, ExplanatoryTextsAndHelpPictures) {

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+#include "frontend/entry/ui/numeric_locale.h"
+
 // On an X display Qt talks to the session bus; what libdbus keeps for the
 // life of the process is not a leak of ours.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
@@ -37,5 +39,6 @@ int main(int argc, char** argv) {
 #endif
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  murena::ui::keepDecimalPointInNumbers();  // as the programs do
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include "frontend/entry/ui/numeric_locale.h"
 #include "tools/screens/screen_shooter.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   }
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  murena::ui::keepDecimalPointInNumbers();  // as the desktop program does
   murena::screens::ScreenShooter shooter(QString::fromLocal8Bit(argv[1]));
   QStringList families;
   for (int i = 2; i < argc; ++i) families << QString::fromLocal8Bit(argv[i]);

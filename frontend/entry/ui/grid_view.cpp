@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -96,6 +98,14 @@ class GridCellDelegate : public QStyledItemDelegate {
 
   void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
+  bool eventFilter(QObject* object, QEvent* event) override {
+    // Keys and the wheel over a list or button belong to the grid.  (Only
+    // those: other events also come while the grid is being destroyed.)
+    const bool input = event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel;
+    if (input && object->property(kCellRow).isValid() && view_->controlEvent(event)) return true;
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
  private:
   GridView* view_;
 };
@@ -178,7 +188,60 @@ void GridView::editorCreated(QLineEdit* editor, const QModelIndex& index) {
 void GridView::controlCreated(QWidget* control, const QModelIndex& index) {
   control->setProperty(kCellRow, index.row());
   control->setProperty(kCellColumn, index.column());
+  // Reached through the grid's current cell, not as stops of their own.
+  control->setFocusPolicy(Qt::ClickFocus);
   control->installEventFilter(this);
+}
+
+bool GridView::controlEvent(QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    // The wheel scrolls the grid; it never steps a list through its options.
+    QCoreApplication::sendEvent(viewport(), event);
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      setFocus(Qt::TabFocusReason);
+      focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+      return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      if (key->modifiers() & Qt::AltModifier) return false;  // Alt+Down opens the list
+      [[fallthrough]];
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // Moving about the grid, not choosing another option (which would
+      // replace the row's sub-table).
+      setFocus(Qt::OtherFocusReason);
+      keyPressEvent(key);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool GridView::atTabEnd(bool next) const {
+  const QModelIndex current = currentIndex();
+  const int rows = model_->rowCount(), columns = model_->columnCount();
+  if (!current.isValid() || rows == 0 || columns == 0) return true;
+  return next ? current.row() == rows - 1 && current.column() == columns - 1
+              : current.row() == 0 && current.column() == 0;
+}
+
+bool GridView::focusNextPrevChild(bool next) {
+  // Tab from the last cell (Shift+Tab from the first) leaves the grid for
+  // the window's next control instead of going round again.
+  if (tabKeyNavigation() && state() != EditingState && atTabEnd(next)) return QWidget::focusNextPrevChild(next);
+  return QTableView::focusNextPrevChild(next);
 }
 
 bool GridView::commitEditorText(bool quiet) {
@@ -246,10 +309,13 @@ void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
   }
   // The delegate ends an entry made with Enter with SubmitModelCache.
   const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
+  const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+  const bool leave = tab && atTabEnd(hint == QAbstractItemDelegate::EditNextItem);
   editor_ = nullptr;
   holdEditor_ = false;
-  QTableView::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
+  QTableView::closeEditor(editor, enter || leave ? QAbstractItemDelegate::NoHint : hint);
   if (enter) moveAfterEnter();
+  if (leave) QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
@@ -275,6 +341,21 @@ void GridView::moveAfterEnter() {
 }
 
 // ------------------------------------------------------------------ events
+
+void GridView::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  // Arriving from the keyboard on a cell with a list or button: the control
+  // takes the focus, so that the current cell shows.  A click picks its own
+  // cell instead.
+  if (event->reason() == Qt::MouseFocusReason || editor_) return;
+  // Once the focus change is over: a control scrolled out of sight is gone
+  // by then, and the grid keeps the focus.
+  QTimer::singleShot(0, this, [this, reason = event->reason()] {
+    if (!hasFocus() || editor_) return;
+    QWidget* control = indexWidget(currentIndex());
+    if (control != nullptr && control->isVisible() && control->property(kCellRow).isValid()) control->setFocus(reason);
+  });
+}
 
 void GridView::mousePressEvent(QMouseEvent* event) {
   if (refusing_) {
@@ -361,8 +442,8 @@ void GridView::updateInCellControls() {
   if (columns.empty() || rows == 0) return;
   int first = rowAt(0), last = rowAt(viewport()->height() - 1);
   if (first < 0) first = 0;
-  if (last < 0) last = rows - 1;
-  last = std::min(last, first + 2 * visibleRows_);  // before the first layout: a window's worth
+  // Below the last row, or before the first layout: a window's worth.
+  if (last < 0) last = std::min(rows - 1, first + 2 * visibleRows_);
   for (auto it = controlRows_.begin(); it != controlRows_.end();) {
     if (*it < first || *it > last || *it >= rows) {
       for (int c : columns) closePersistentEditor(model_->index(*it, c));

@@ -12,7 +12,10 @@
 // - Choice columns show a drop-down list and sub-table columns a button in
 //   each visible row (the controls of rows scrolled out of sight are
 //   released); F4 opens the list of the current cell, Space presses its
-//   button.
+//   button.  Arrow, page, Home, End and Enter keys on a list or button move
+//   about the grid and the wheel scrolls it: neither picks another option.
+// - Tab goes from cell to cell and, after the last cell, on to the window's
+//   next control (Shift+Tab before the first cell back to the previous one).
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
@@ -69,6 +72,8 @@ class GridView : public QTableView {
   void commitData(QWidget* editor) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  bool focusNextPrevChild(bool next) override;
+  void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
@@ -80,6 +85,10 @@ class GridView : public QTableView {
   friend class GridCellDelegate;
   void editorCreated(QLineEdit* editor, const QModelIndex& index);
   void controlCreated(QWidget* control, const QModelIndex& index);
+  // Navigation keys and the wheel on an in-cell control; true when taken.
+  bool controlEvent(QEvent* event);
+  // The current cell is the last (next) or first (previous) stop of Tab.
+  bool atTabEnd(bool next) const;
   bool commitEditorText(bool quiet);
   void refuse();
   void closeCellEditor();

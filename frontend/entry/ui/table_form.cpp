@@ -13,6 +13,7 @@
 #include "frontend/entry/ui/grid_view.h"
 #include "frontend/entry/ui/prompts.h"
 #include "frontend/entry/ui/svg_picture.h"
+#include "frontend/project/project_tables.h"
 #include "frontend/project/ui/main_window_host.h"
 
 namespace murena::ui {
@@ -63,7 +64,7 @@ TTableForm::TTableForm(MainWindowHost& host, GridTable& table, QWidget* parent)
       [this](int row, int column, const QString& text, bool quiet) { return commitCell(row, column, text, quiet); });
   connect(grid_, &GridView::optionChosen, this, &TTableForm::chooseOption);
   connect(grid_, &GridView::subTableRequested, this, &TTableForm::openSubTable);
-  gridColumn_->addWidget(grid_);
+  gridColumn_->addWidget(grid_, 1);  // a taller window shows more rows
 
   auto* buttons = new QHBoxLayout;
   addButton_->setObjectName(QStringLiteral("AddRow"));
@@ -74,7 +75,7 @@ TTableForm::TTableForm(MainWindowHost& host, GridTable& table, QWidget* parent)
   buttons->addWidget(deleteButton_);
   buttons->addStretch(1);
   gridColumn_->addLayout(buttons);
-  gridColumn_->addStretch(1);
+  gridColumn_->addSpacing(0);  // the chart editor adds its file controls above this
   connect(addButton_, &QPushButton::clicked, this, &TTableForm::addRow);
   connect(insertButton_, &QPushButton::clicked, this, &TTableForm::insertRow);
   connect(deleteButton_, &QPushButton::clicked, this, &TTableForm::deleteRow);
@@ -139,6 +140,7 @@ void TTableForm::fitWindow() {
 
 void TTableForm::rowsReplaced(int currentRow) {
   const int column = std::max(0, grid_->currentIndex().column());
+  retitleSubTableEditors();
   model_->reload();
   fitWindow();
   grid_->updateInCellControls();
@@ -149,6 +151,16 @@ void TTableForm::rowsReplaced(int currentRow) {
     grid_->scrollTo(target);
   }
   tableEdited();
+}
+
+void TTableForm::retitleSubTableEditors() {
+  // Rows inserted or deleted above a sub-table change the row number its
+  // editor's caption carries ("Clay 2" becomes "Clay 3").
+  forEachTableDeep(*table_, [this](GridTable& sub) {
+    if (&sub == table_) return;
+    if (auto* form = dynamic_cast<TTableForm*>(sub.editorLink()))
+      form->setWindowTitle(QString::fromStdString(sub.editorCaption()));
+  });
 }
 
 bool TTableForm::commitCell(int row, int column, const QString& text, bool quiet) {

@@ -81,6 +81,7 @@ class TTableForm : public QWidget, public TableEditorLink {
   void deleteRow();
   int currentRow() const;
   void updateRowButtons();
+  void retitleSubTableEditors();
 
   MainWindowHost& host_;
   GridTable* table_;

@@ -36,12 +36,16 @@ TitleDialog::TitleDialog(MainWindowHost& host, QWidget* parent)
   label->setBuddy(title_);
   title_->setObjectName(QStringLiteral("Title"));
   title_->setMaxLength(kMaxTitleLength);
-  title_->setMinimumWidth(title_->fontMetrics().averageCharWidth() * (kMaxTitleLength * 3 / 4));
+  // Wide enough for a whole title of average letters.
+  title_->setMinimumWidth(title_->fontMetrics().averageCharWidth() * (kMaxTitleLength + 4));
   layout->addWidget(label);
   layout->addWidget(title_);
 }
 
-void TitleDialog::loadFromProject() { title_->setText(QString::fromStdString(project().data().Title)); }
+void TitleDialog::loadFromProject() {
+  title_->setText(QString::fromStdString(project().data().Title));
+  title_->setCursorPosition(0);  // a title wider than the field shows its start
+}
 
 void TitleDialog::writeBack() {
   // A longer title read from a file is shown cut to 80 characters; it is

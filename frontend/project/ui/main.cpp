@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "frontend/entry/ui/numeric_locale.h"
 #include "frontend/project/ui/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  murena::ui::keepDecimalPointInNumbers();
   QApplication::setApplicationName(QStringLiteral("MURENA 2015"));
   QApplication::setApplicationVersion(QStringLiteral("2015.5.12"));
   murena::MainWindow window;
